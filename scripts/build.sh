@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Builds the plug-in for 32-bit Windows into dist/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/ensure-packages.sh cmake make g++-mingw-w64-i686
+
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 -j "$(nproc)"
+
+mkdir -p dist
+for artefact in build/win32/DuskvaleKeys.asi; do
+    [ -f "$artefact" ] && cp "$artefact" dist/
+done
+ls -l dist

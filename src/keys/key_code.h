@@ -1,0 +1,17 @@
+#pragma once
+#include <cstdint>
+
+namespace dk {
+
+// A binding: DirectInput scan codes 1..255, 0 for none, -1 while waiting for a
+// key, and negative mouse codes. The game keeps only the low byte.
+using KeyCode = int32_t;
+
+inline constexpr KeyCode NONE = 0;
+inline constexpr KeyCode PRESS_A_KEY = -1;
+inline constexpr KeyCode MOUSE_LEFT = -34;
+inline constexpr KeyCode MOUSE_RIGHT = -32;
+inline constexpr KeyCode MOUSE_X1 = -28;
+inline constexpr KeyCode MOUSE_X2 = -29;
+
+}  // namespace dk

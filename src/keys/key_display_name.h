@@ -1,0 +1,9 @@
+#pragma once
+#include "keys/key_code.h"
+
+namespace dk {
+
+// The name the game shows for a code; "unsupported" where there is none. Never null.
+const char* KeyDisplayName(KeyCode code);
+
+}  // namespace dk

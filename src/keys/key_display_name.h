@@ -5,5 +5,7 @@ namespace dk {
 
 // The name the game shows for a code; "unsupported" where there is none. Never null.
 const char* KeyDisplayName(KeyCode code);
+// False exactly where KeyDisplayName gives "unsupported".
+bool HasDisplayName(KeyCode code);
 
 }  // namespace dk

@@ -10,4 +10,7 @@ inline constexpr int kWideNameCapacity = 64;
 // call lands here through the x86 entry.
 const char16_t* KeyNameWide(KeyCode code);
 
+// Widens an 8-bit name byte for byte into `out`, cut to fit with its terminator.
+void WidenKeyName(const char* name, char16_t (&out)[kWideNameCapacity]);
+
 }  // namespace dk

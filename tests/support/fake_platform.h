@@ -1,0 +1,43 @@
+#pragma once
+// A stand-in for the Windows services: a virtual clock that Sleep advances, a
+// scripted keyboard, a lock that counts, and files on the real file system.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace dk::fake {
+
+struct KeyEvent {
+    uint32_t at;      // virtual tick count
+    int virtualKey;
+    bool down;
+};
+
+struct FakePlatformState {
+    uint32_t now = 0;
+    std::vector<uint32_t> sleeps;        // every Sleep, in order
+    std::vector<KeyEvent> script;        // applied as the clock passes `at`
+    bool keys[256] = {};
+    int lockInits = 0;
+    int lockDepth = 0;                   // > 0 while the lock is held
+    int maxLockDepth = 0;
+    std::string moduleFileName = "C:\\Games\\Duskvale\\DuskvaleKeys.asi";
+    bool failReplace = false;            // the next replaceFile calls fail
+    int replaceCalls = 0;
+};
+
+// Installs the fake as the process's platform, from a fresh state, and returns it.
+FakePlatformState& InstallFakePlatform();
+FakePlatformState& FakePlatform();
+
+// Keys: at once, or scripted for a virtual time.
+void PressKey(int virtualKey);
+void ReleaseKey(int virtualKey);
+void ScriptKey(uint32_t at, int virtualKey, bool down);
+// Moves the clock without a Sleep (as time passing in other threads would).
+void AdvanceClock(uint32_t milliseconds);
+uint32_t TotalSlept();
+
+}  // namespace dk::fake

@@ -1,0 +1,71 @@
+#include "bindings/binding_file.h"
+
+#include <array>
+#include <string>
+
+#include "bindings/binding_file_path.h"
+#include "bindings/binding_file_text.h"
+#include "bindings/binding_line.h"
+#include "bindings/binding_store.h"
+#include "bindings/file_bytes.h"
+#include "bindings/reference_header.h"
+#include "keys/binding_tokens.h"
+
+namespace dk {
+
+namespace {
+
+constexpr const char* kIntro[] = {
+    "# Duskvale extra keybinds (custom pages)",
+    "# format: index=KEY_NAME   (numbers still accepted too)",
+    "# example: 29=MOUSE_X1",
+    "# example: 29=-28",
+    "",
+};
+
+constexpr const char* kSavedTitle[] = {
+    kSectionRule.data(),
+    "# Current saved bindings",
+    kSectionRule.data(),
+};
+
+using SavedCodes = std::array<KeyCode, kMappableActionCount>;
+
+void AppendBindingLines(std::string& out, SavedCodes& codes) {
+    for (int i = 0; i < kMappableActionCount; ++i) {
+        const ActionIndex index = MappableActions[i];
+        codes[i] = ReadHostBinding(index);
+        AppendLine(out, std::to_string(index) + "=" + FormatKeyToken(codes[i]) + " ; " + ActionName(index));
+    }
+}
+
+std::string BindingFileText(SavedCodes& codes) {
+    std::string text;
+    for (const char* line : kIntro) AppendLine(text, line);
+    WriteReferenceHeader(text);
+    for (const char* line : kSavedTitle) AppendLine(text, line);
+    AppendBindingLines(text, codes);
+    return text;
+}
+
+}  // namespace
+
+void LoadBindingFile() {
+    std::string bytes;
+    if (!ReadFileBytes(EnsureBindingFilePath(), bytes)) return;
+    for (const std::string& text : SplitBindingLines(bytes)) {
+        const BindingLine line = ReadBindingLine(text);
+        if (line.outcome == LineOutcome::Bound) SetOverride(line.index, line.code);
+    }
+}
+
+bool SaveBindingFile() {
+    SavedCodes codes{};
+    const std::string text = BindingFileText(codes);
+    if (!ReplaceFileBytes(EnsureBindingFilePath(), text)) return false;
+    // Only what reached the disk becomes the recorded binding.
+    for (int i = 0; i < kMappableActionCount; ++i) SetOverride(MappableActions[i], codes[i]);
+    return true;
+}
+
+}  // namespace dk

@@ -1,0 +1,44 @@
+#include "bindings/file_bytes.h"
+
+#include <cstdio>
+
+#include "platform/platform.h"
+
+namespace dk {
+
+namespace {
+
+bool WriteAndClose(std::FILE* file, std::string_view bytes) {
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool flushed = std::fflush(file) == 0;
+    const bool closed = std::fclose(file) == 0;
+    return written && flushed && closed;
+}
+
+}  // namespace
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file) return false;
+    bytes.clear();
+    char buffer[4096];
+    size_t count;
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
+    if (std::ferror(file)) {
+        const size_t lastLineEnd = bytes.rfind('\n');
+        bytes.erase(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
+    }
+    std::fclose(file);
+    return true;
+}
+
+bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
+    const std::string temporary = path + ".tmp";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file) return false;
+    if (WriteAndClose(file, bytes) && Platform().replaceFile(temporary.c_str(), path.c_str())) return true;
+    std::remove(temporary.c_str());
+    return false;
+}
+
+}  // namespace dk

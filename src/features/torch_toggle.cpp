@@ -1,0 +1,120 @@
+#include "features/torch_toggle.h"
+
+#include "bindings/binding_store.h"
+#include "keys/virtual_keys.h"
+#include "platform/platform.h"
+
+namespace dk {
+
+TorchToggleState torchToggle{};
+
+namespace {
+
+// The game lets a lit torch go out by itself, so it is lit again this often.
+constexpr uint32_t kReassertAfterMs = 250;
+// A slot word outside this range is not a slot number.
+constexpr int32_t kLowestSlotNumber = -1;
+constexpr int32_t kHighestSlotNumber = 64;
+constexpr int32_t kFallbackSlotCount = 16;
+
+bool InSlotRange(int32_t number) { return number >= kLowestSlotNumber && number <= kHighestSlotNumber; }
+
+WeaponRecord* CapableItem(PlayerRecord* player, int32_t slot) {
+    WeaponRecord* weapon = Host().getInventoryItem(player, slot);
+    return IsTorchCapable(weapon) ? weapon : nullptr;
+}
+
+WeaponRecord* WeaponOfSlotWords(PlayerRecord* player, InventoryRecord* inventory) {
+    for (int word = 0; word < kInventorySlotWordCount; ++word) {
+        int32_t number = 0;
+        if (!Host().readSlotWord(inventory, word, &number) || !InSlotRange(number)) continue;
+        if (WeaponRecord* weapon = CapableItem(player, number)) return weapon;
+    }
+    return nullptr;
+}
+
+WeaponRecord* FirstCapableSlot(PlayerRecord* player) {
+    for (int32_t slot = 0; slot < kFallbackSlotCount; ++slot) {
+        if (WeaponRecord* weapon = CapableItem(player, slot)) return weapon;
+    }
+    return nullptr;
+}
+
+// True on the poll at which the bound key is first seen down.
+bool PollTorchKey() {
+    int virtualKey = 0;
+    if (!KeyCodeToVirtualKey(ReadHostBinding(kTorchToggleAction), virtualKey)) {
+        torchToggle.torchKeyWasDown = false;
+        return false;
+    }
+    const bool down = Platform().isKeyDown(virtualKey);
+    const bool pressed = down && !torchToggle.torchKeyWasDown;
+    torchToggle.torchKeyWasDown = down;
+    return pressed;
+}
+
+// A torch belongs to its weapon: another weapon starts out dark, and the old one is left alone.
+void FollowWeapon(WeaponRecord* weapon) {
+    if (weapon == torchToggle.lastWeapon) return;
+    torchToggle.lastWeapon = weapon;
+    torchToggle.torchOn = false;
+    torchToggle.lastTorchTick = 0;
+}
+
+void Toggle(WeaponRecord* weapon) {
+    torchToggle.torchOn = !torchToggle.torchOn;
+    SetTorch(weapon, torchToggle.torchOn);
+    Host().logPrintf(kHostLogChannel, "[KM] Torch toggle: %s (weapon=%p)", torchToggle.torchOn ? "ON" : "OFF",
+                     static_cast<void*>(weapon));
+    torchToggle.lastTorchTick = Platform().tickCount();
+}
+
+void KeepLit(WeaponRecord* weapon) {
+    const uint32_t now = Platform().tickCount();
+    if (now - torchToggle.lastTorchTick <= kReassertAfterMs) return;
+    SetTorch(weapon, true);
+    torchToggle.lastTorchTick = now;
+}
+
+}  // namespace
+
+void TorchStep() {
+    const bool pressed = PollTorchKey();
+    PlayerRecord* player = Host().playerPointer();
+    if (player == nullptr) return;
+    WeaponRecord* weapon = FindCurrentWeapon(player);
+    FollowWeapon(weapon);
+    if (weapon == nullptr) return;
+    if (pressed) Toggle(weapon);
+    if (torchToggle.torchOn) KeepLit(weapon);
+}
+
+WeaponRecord* FindCurrentWeapon(PlayerRecord* player) {
+    if (player == nullptr) return nullptr;
+    InventoryRecord* inventory = nullptr;
+    if (!Host().readInventory(player, &inventory) || inventory == nullptr) return nullptr;
+    if (WeaponRecord* weapon = WeaponOfSlotWords(player, inventory)) return weapon;
+    return FirstCapableSlot(player);
+}
+
+bool IsTorchCapable(WeaponRecord* weapon) {
+    if (weapon == nullptr) return false;
+    WeaponAttachment* attachment = nullptr;
+    if (!Host().readAttachment(weapon, &attachment) || attachment == nullptr) return false;
+    uint32_t torchWord = 0;
+    return Host().readTorchWord(attachment, &torchWord) && torchWord != 0;
+}
+
+void SetTorch(WeaponRecord* weapon, bool on) {
+    if (weapon == nullptr) return;
+    // A fault in the game's torch code leaves the torch as it was; nothing to tell anyone.
+    if (on) {
+        Host().torchOn(weapon);
+    } else {
+        Host().torchOff(weapon);
+    }
+}
+
+void ResetTorchToggle() { torchToggle = TorchToggleState{}; }
+
+}  // namespace dk

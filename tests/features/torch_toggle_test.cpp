@@ -1,0 +1,232 @@
+#include "features/torch_toggle.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "keys/virtual_keys.h"
+#include "support/fake_binding_table.h"
+#include "support/fake_host.h"
+#include "support/fake_platform.h"
+
+namespace dk {
+namespace {
+
+using fake::FakeWeapon;
+
+constexpr uint8_t kTorchKeyCode = 20;  // T
+
+class TorchToggleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fake::InstallFakeHost();
+        fake::InstallFakePlatform().now = 1000;
+        ResetTorchToggle();
+        fake::SetFakeSlotByte(kTorchToggleAction, kTorchKeyCode);
+        ASSERT_TRUE(KeyCodeToVirtualKey(kTorchKeyCode, key));
+        fake::EnterPlay();
+        fake::SetSlotWords(3, -2, -2, -2, -2);
+        weapon = &fake::PutWeapon(3, 1);
+    }
+
+    // Key down for one poll, then up for one poll.
+    void Press() {
+        fake::PressKey(key);
+        TorchStep();
+        fake::ReleaseKey(key);
+        TorchStep();
+    }
+
+    static std::string LogFor(const char* state, FakeWeapon& lit) {
+        char line[128];
+        std::snprintf(line, sizeof line, "[KM] Torch toggle: %s (weapon=%p)", state,
+                      static_cast<void*>(fake::AsWeapon(lit)));
+        return line;
+    }
+
+    int key = 0;
+    FakeWeapon* weapon = nullptr;
+};
+
+TEST_F(TorchToggleTest, HeldKeyTogglesOnceAndLogsEachChange) {
+    fake::PressKey(key);
+    for (int i = 0; i < 4; ++i) TorchStep();
+    fake::ReleaseKey(key);
+    TorchStep();
+    EXPECT_EQ(weapon->torchOnCalls, 1);
+    Press();
+    EXPECT_EQ(weapon->torchOffCalls, 1);
+    EXPECT_FALSE(weapon->lit);
+
+    const auto& log = fake::FakeHost().log;
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].channel, kHostLogChannel);
+    EXPECT_EQ(log[0].text, LogFor("ON", *weapon));
+    EXPECT_EQ(log[1].text, LogFor("OFF", *weapon));
+}
+
+TEST_F(TorchToggleTest, NoKeyOrUnpollableCodeDoesNothing) {
+    for (uint8_t code : {0, 0xFF /* waiting */, 12 /* punctuation */, 156 /* keypad Enter */}) {
+        SCOPED_TRACE(static_cast<int>(code));
+        fake::SetFakeSlotByte(kTorchToggleAction, code);
+        for (int vk = 0; vk < 256; ++vk) fake::PressKey(vk);
+        TorchStep();
+        EXPECT_FALSE(torchToggle.torchKeyWasDown);
+        EXPECT_EQ(weapon->torchOnCalls + weapon->torchOffCalls, 0);
+        EXPECT_TRUE(fake::FakeHost().log.empty());
+    }
+}
+
+// Unbinding forgets that the key was down, so rebinding while it is held is a press.
+TEST_F(TorchToggleTest, UnbindingWhileHeldForgetsTheKey) {
+    fake::PressKey(key);
+    TorchStep();
+    fake::SetFakeSlotByte(kTorchToggleAction, 0);
+    TorchStep();
+    fake::SetFakeSlotByte(kTorchToggleAction, kTorchKeyCode);
+    TorchStep();
+    EXPECT_EQ(weapon->torchOnCalls, 1);
+    EXPECT_EQ(weapon->torchOffCalls, 1);
+}
+
+TEST_F(TorchToggleTest, NewWeaponStartsDarkAndOldTorchIsLeftAlone) {
+    Press();
+    FakeWeapon& other = fake::PutWeapon(4, 1);
+    fake::SetSlotWords(4, -2, -2, -2, -2);
+    TorchStep();
+    EXPECT_FALSE(torchToggle.torchOn);
+    EXPECT_EQ(torchToggle.lastWeapon, fake::AsWeapon(other));
+    EXPECT_EQ(weapon->torchOffCalls, 0);
+    EXPECT_TRUE(weapon->lit);
+    Press();
+    EXPECT_EQ(other.torchOnCalls, 1);
+    EXPECT_EQ(fake::FakeHost().log.back().text, LogFor("ON", other));
+}
+
+TEST_F(TorchToggleTest, LitTorchIsReassertedOnlyAfterMoreThan250Ms) {
+    for (uint32_t start : {1000u, 0xFFFFFF80u /* the tick count wraps on the way */}) {
+        SCOPED_TRACE(start);
+        SetUp();
+        fake::FakePlatform().now = start;
+        fake::PressKey(key);
+        TorchStep();  // on, at `start`
+        fake::AdvanceClock(250);
+        TorchStep();
+        EXPECT_EQ(weapon->torchOnCalls, 1);
+        fake::AdvanceClock(1);
+        TorchStep();
+        EXPECT_EQ(weapon->torchOnCalls, 2);
+        fake::AdvanceClock(250);  // counted from the re-assertion
+        TorchStep();
+        EXPECT_EQ(weapon->torchOnCalls, 2);
+        fake::AdvanceClock(1);
+        TorchStep();
+        EXPECT_EQ(weapon->torchOnCalls, 3);
+        EXPECT_EQ(fake::FakeHost().log.size(), 1u);
+    }
+}
+
+TEST_F(TorchToggleTest, DarkTorchIsNotReasserted) {
+    Press();
+    Press();
+    fake::AdvanceClock(1000);
+    TorchStep();
+    EXPECT_EQ(weapon->torchOnCalls, 1);
+}
+
+TEST_F(TorchToggleTest, SlotWordsInRangeAreTriedInOrder) {
+    const struct { int32_t words[5]; int32_t capableSlot; std::vector<int32_t> queries; } cases[] = {
+        {{-1, -2, -2, -2, -2}, -1, {-1}},
+        {{65, -2, 64, -2, 7}, 7, {64, 7}},
+        {{-2, -3, 65, 1000, -1}, -1, {-1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.capableSlot);
+        fake::InstallFakeHost();
+        FakeWeapon& capable = fake::PutWeapon(c.capableSlot, 1);
+        fake::FakePlayer& player = fake::EnterPlay();
+        fake::SetSlotWords(c.words[0], c.words[1], c.words[2], c.words[3], c.words[4]);
+        EXPECT_EQ(FindCurrentWeapon(reinterpret_cast<PlayerRecord*>(&player)), fake::AsWeapon(capable));
+        EXPECT_EQ(player.itemQueries, c.queries);
+    }
+}
+
+TEST_F(TorchToggleTest, FallsBackToFirstCapableOfSlotsZeroToFifteen) {
+    fake::InstallFakeHost();
+    fake::FakePlayer& player = fake::EnterPlay();
+    fake::PutWeaponWithoutAttachment(0);
+    fake::PutWeapon(1, 0);  // an attachment without a torch
+    FakeWeapon& first = fake::PutWeapon(9, 1);
+    fake::PutWeapon(12, 1);
+    fake::SetSlotWords(0, 1, -2, -2, -2);
+    EXPECT_EQ(FindCurrentWeapon(reinterpret_cast<PlayerRecord*>(&player)), fake::AsWeapon(first));
+    const std::vector<int32_t> queries = {0, 1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    EXPECT_EQ(player.itemQueries, queries);
+
+    first.attachment->torchWord = 0;
+    fake::PutWeaponWithoutAttachment(12);
+    EXPECT_EQ(FindCurrentWeapon(reinterpret_cast<PlayerRecord*>(&player)), nullptr);
+}
+
+TEST_F(TorchToggleTest, GuardedReadFaultsYieldNoWeapon) {
+    using Fault = bool fake::Faults::*;
+    for (Fault fault : {&fake::Faults::readInventory, &fake::Faults::readAttachment,
+                        &fake::Faults::readTorchWord}) {
+        fake::FakeHost().faults = {};
+        fake::FakeHost().faults.*fault = true;
+        EXPECT_EQ(FindCurrentWeapon(reinterpret_cast<PlayerRecord*>(fake::FakeHost().player)), nullptr);
+    }
+    fake::FakeHost().faults = {};
+    fake::FakeHost().playerRecord.inventory = nullptr;
+    EXPECT_EQ(FindCurrentWeapon(reinterpret_cast<PlayerRecord*>(fake::FakeHost().player)), nullptr);
+    EXPECT_EQ(FindCurrentWeapon(nullptr), nullptr);
+    EXPECT_FALSE(IsTorchCapable(nullptr));
+}
+
+TEST_F(TorchToggleTest, FaultingSlotWordIsSkipped) {
+    FakeWeapon& second = fake::PutWeapon(5, 1);
+    fake::SetSlotWords(3, 5, -2, -2, -2);
+    fake::FakeHost().faults.readSlotWord[0] = true;
+    EXPECT_EQ(FindCurrentWeapon(reinterpret_cast<PlayerRecord*>(fake::FakeHost().player)), fake::AsWeapon(second));
+}
+
+TEST_F(TorchToggleTest, TorchCallFaultsAreSwallowed) {
+    fake::FakeHost().faults.torchOn = true;
+    fake::FakeHost().faults.torchOff = true;
+    Press();
+    EXPECT_TRUE(torchToggle.torchOn);
+    Press();
+    EXPECT_FALSE(torchToggle.torchOn);
+    EXPECT_EQ(weapon->torchOnCalls + weapon->torchOffCalls, 0);
+    EXPECT_EQ(fake::FakeHost().log.size(), 2u);
+}
+
+TEST_F(TorchToggleTest, NoPlayerLeavesTheStateButTakesThePress) {
+    Press();
+    const TorchToggleState before = torchToggle;
+    fake::LeavePlay();
+    fake::PressKey(key);
+    fake::AdvanceClock(1000);
+    TorchStep();
+    EXPECT_EQ(torchToggle.lastWeapon, before.lastWeapon);
+    EXPECT_TRUE(torchToggle.torchOn);
+    EXPECT_EQ(torchToggle.lastTorchTick, before.lastTorchTick);
+    fake::EnterPlay();
+    TorchStep();  // the same hold: no toggle, but the torch is kept lit
+    EXPECT_EQ(weapon->torchOffCalls, 0);
+    EXPECT_EQ(weapon->torchOnCalls, 2);
+}
+
+TEST_F(TorchToggleTest, LosingTheWeaponForgetsTheTorch) {
+    Press();
+    fake::FakeHost().faults.readInventory = true;
+    TorchStep();
+    EXPECT_EQ(torchToggle.lastWeapon, nullptr);
+    EXPECT_FALSE(torchToggle.torchOn);
+    EXPECT_EQ(torchToggle.lastTorchTick, 0u);
+}
+
+}  // namespace
+}  // namespace dk

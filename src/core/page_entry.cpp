@@ -1,0 +1,23 @@
+#include "core/page_entry.h"
+
+#include "bindings/binding_store.h"
+#include "core/item_index.h"
+
+namespace dk {
+
+void RunPageEntry(bool shown, bool& entered, const std::vector<MenuItem*>& items) {
+    if (!shown) {
+        entered = false;
+        return;
+    }
+    if (entered) return;
+    ApplyOverrides();
+    for (MenuItem* item : items) {
+        ActionIndex index = 0;
+        if (item == nullptr || !ReadItemIndex(item, index)) continue;
+        Host().setItemValue(item, ReadHostBinding(index));
+    }
+    entered = true;
+}
+
+}  // namespace dk

@@ -1,0 +1,30 @@
+#include "core/worker.h"
+
+#include "core/controller_state.h"
+#include "core/controller_tick.h"
+#include "core/installation.h"
+#include "core/startup.h"
+#include "host/host_interface.h"
+
+namespace dk {
+
+void RunWorker() {
+    // Another build's code and tables lie elsewhere: touching them would
+    // corrupt the game, so the plug-in stays out of it entirely.
+    if (!Host().isKnownGameBuild()) return;
+    RunStartup();
+    while (!WaitStep()) {
+    }
+    ControllerLoop();
+}
+
+void ControllerLoop() {
+    for (;;) ControllerTick();
+}
+
+void ResetWorkerState() {
+    ResetInstallation();
+    ResetControllerState();
+}
+
+}  // namespace dk

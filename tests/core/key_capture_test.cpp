@@ -1,0 +1,103 @@
+// Which key a capture takes, and a capture that outlives its page.
+#include "core_test_env.h"
+
+namespace dk::testing {
+namespace {
+
+struct ScanCase {
+    const char* what;
+    std::vector<int> keysDown;
+    KeyCode code;      // what the item shows
+    uint8_t slotByte;  // what the game's table holds
+};
+
+class KeyScanTest : public CoreTest, public ::testing::WithParamInterface<ScanCase> {};
+
+TEST_P(KeyScanTest, HighestKeyDownIsBound) {
+    const ScanCase& c = GetParam();
+    StartAndInstall();
+    fake::SetFakeSlotByte(29, 7);
+    OpenPage("mymovementkeys");
+    PressEnterOn("mymovementkeys", "29");
+    fake::AdvanceClock(300);
+    for (int key : c.keysDown) fake::PressKey(key);
+    EXPECT_EQ(ControllerTick(), TickEnd::CaptureTookKey);
+    EXPECT_EQ(Item("mymovementkeys", "29").value, c.code);
+    EXPECT_EQ(fake::FakeSlotByte(29), c.slotByte);
+    EXPECT_EQ(BindingOverrides[29].overrideCode, static_cast<KeyCode>(static_cast<int8_t>(c.slotByte)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyScanTest,
+    ::testing::Values(
+        // Windows reports left Shift as both 16 and 160; 160 is met first.
+        ScanCase{"leftShift", {kVkShift, kVkLShift}, 42, 42},
+        ScanCase{"rightControl", {kVkControl, kVkRControl}, 157, 157},
+        ScanCase{"twoLettersHigherWins", {'A', 'Q'}, 16, 16},
+        ScanCase{"leftMouse", {kVkLButton}, 222, 0xDE},
+        // A key without a code binds "no key"; it is not skipped.
+        ScanCase{"unknownKeyBindsNone", {254, 'A'}, 0, 0}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(CoreTest, EnterPressedAgainAfterReleaseBindsEnter) {
+    StartAndInstall();
+    OpenPage("mymovementkeys");
+    PressEnterOn("mymovementkeys", "11");
+    fake::AdvanceClock(300);
+    EXPECT_EQ(ControllerTick(), TickEnd::CaptureNoKey);  // the release is seen
+    EXPECT_EQ(CaptureKey(kVkReturn), TickEnd::CaptureTookKey);
+    EXPECT_EQ(fake::FakeSlotByte(11), 28);
+}
+
+TEST_F(CoreTest, CaptureHeldAcrossLeavingIsFinishedOnTheOtherPage) {
+    fake::SetFakeSlotByte(0, 57);
+    StartAndInstall();
+    OpenPage("mymovementkeys");
+    PressEnterOn("mymovementkeys", "17");
+    fake::FakeItem& forward = Item("mymovementkeys", "17");
+    ASSERT_EQ(forward.value, PRESS_A_KEY);
+
+    // In play with a capture pending: no torch step, no re-apply.
+    fake::ShowPage("");
+    fake::SetFakeSlotByte(kTorchToggleAction, 20);  // T
+    fake::FakeWeapon& lamp = fake::PutWeapon(0, 1);
+    fake::EnterPlay();
+    fake::PressKey('T');
+    fake::SetFakeSlotByte(18, 99);
+    for (int i = 0; i < 40; ++i) EXPECT_EQ(ControllerTick(), TickEnd::NoCustomPage);
+    fake::ReleaseKey('T');
+    EXPECT_EQ(lamp.torchOnCalls, 0);
+    EXPECT_EQ(fake::FakeSlotByte(18), 99);
+    EXPECT_TRUE(controller.capturing);
+
+    // The other page: its entry refresh runs, and the next key binds the first page's item.
+    OpenPage("myactionkeys");
+    EXPECT_EQ(fake::FakeSlotByte(18), 0);
+    EXPECT_EQ(Item("myactionkeys", "0").value, 57);
+    EXPECT_EQ(CaptureKey('E'), TickEnd::CaptureTookKey);
+    EXPECT_EQ(forward.value, 18);
+    EXPECT_EQ(fake::FakeSlotByte(17), 18);
+    EXPECT_EQ(Item("myactionkeys", "0").value, 57);
+    EXPECT_FALSE(controller.capturing);
+    EXPECT_EQ(controller.pendingItem, nullptr);
+    EXPECT_EQ(windows->lockDepth, 0);
+    EXPECT_EQ(windows->maxLockDepth, 1);
+}
+
+TEST_F(CoreTest, TorchStepRunsInPlayOnlyWithoutCapture) {
+    StartAndInstall();
+    fake::SetFakeSlotByte(kTorchToggleAction, 20);  // T
+    fake::FakeWeapon& lamp = fake::PutWeapon(0, 1);
+    fake::EnterPlay();
+    fake::PressKey('T');
+    ControllerTick();
+    EXPECT_EQ(lamp.torchOnCalls, 1);
+    fake::ReleaseKey('T');
+    fake::ShowPage("myactionkeys");
+    fake::PressKey('T');  // on a custom page the torch key is left alone
+    ControllerTick();
+    EXPECT_EQ(lamp.torchOnCalls + lamp.torchOffCalls, 1);
+}
+
+}  // namespace
+}  // namespace dk::testing

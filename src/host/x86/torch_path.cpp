@@ -1,0 +1,77 @@
+#include "host/x86/torch_path.h"
+
+#include <type_traits>
+
+#include "host/x86/call_forms.h"
+#include "host/x86/fault_guard.h"
+#include "host/x86/host_addresses.h"
+#include "host/x86/record_offsets.h"
+#include "host/x86/x86_host.h"
+
+namespace dk::x86 {
+
+namespace {
+
+struct TorchCall {
+    uintptr_t address;
+    void* weapon;
+    uint8_t on;
+};
+
+void CallTorch(void* context) {
+    const auto* call = static_cast<const TorchCall*>(context);
+    CallEcxDl(call->address, call->weapon, call->on);
+}
+
+// A guarded 32-bit field; *out stays as it was when the read faults.
+template <typename T>
+bool ReadField(const void* record, uintptr_t offset, T* out) {
+    static_assert(sizeof(T) == sizeof(uint32_t));
+    uint32_t word = 0;
+    if (!SafeReadWord(reinterpret_cast<uintptr_t>(record) + offset, &word)) return false;
+    if constexpr (std::is_pointer_v<T>) {
+        *out = reinterpret_cast<T>(word);
+    } else {
+        *out = static_cast<T>(word);
+    }
+    return true;
+}
+
+bool TorchOn(WeaponRecord* weapon) { return GuardedTorchCall(kHostTorchOn, weapon, 1); }
+
+bool TorchOff(WeaponRecord* weapon) { return GuardedTorchCall(kHostTorchOff, weapon, 0); }
+
+bool ReadInventory(PlayerRecord* player, InventoryRecord** out) {
+    return ReadField(player, kPlayerInventory, out);
+}
+
+bool ReadSlotWord(InventoryRecord* inventory, int wordIndex, int32_t* out) {
+    if (wordIndex < 0 || wordIndex >= kInventorySlotWordCount) return false;
+    return ReadField(inventory, kInventorySlotWords[wordIndex], out);
+}
+
+bool ReadAttachment(WeaponRecord* weapon, WeaponAttachment** out) {
+    return ReadField(weapon, kWeaponAttachment, out);
+}
+
+bool ReadTorchWord(WeaponAttachment* attachment, uint32_t* out) {
+    return ReadField(attachment, kAttachmentTorchWord, out);
+}
+
+}  // namespace
+
+bool GuardedTorchCall(uintptr_t address, void* weapon, uint8_t on) {
+    TorchCall call{address, weapon, on};
+    return RunGuarded(CallTorch, &call);
+}
+
+void FillTorchPath(HostInterface& host) {
+    host.torchOn = TorchOn;
+    host.torchOff = TorchOff;
+    host.readInventory = ReadInventory;
+    host.readSlotWord = ReadSlotWord;
+    host.readAttachment = ReadAttachment;
+    host.readTorchWord = ReadTorchWord;
+}
+
+}  // namespace dk::x86

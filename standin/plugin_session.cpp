@@ -1,0 +1,121 @@
+#include "plugin_session.h"
+
+#include <cstdio>
+
+#include "checks.h"
+#include "iat_patch.h"
+
+namespace standin {
+namespace {
+
+constexpr DWORD kRealTimeLimitMs = 90000;
+const char* const kPatched[] = {"GetAsyncKeyState", "GetTickCount", "Sleep", "VirtualProtect", "CreateThread"};
+
+std::string Directory(const std::string& path) {
+    size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+}  // namespace
+
+std::string WindowsPath(const std::string& path) {
+    if (path.empty() || path[0] != '/') return path;
+    std::string result = "Z:" + path;
+    for (char& c : result)
+        if (c == '/') c = '\\';
+    return result;
+}
+
+std::string ScenarioFolder(const std::string& name) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    return std::string(temp) + "dk-standin\\" + name + "\\";
+}
+
+bool PrepareFolder(const std::string& folder, bool emptyItFirst) {
+    std::string parent = Directory(folder.substr(0, folder.size() - 1));
+    CreateDirectoryA(parent.c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    if (emptyItFirst) {
+        WIN32_FIND_DATAA found;
+        HANDLE h = FindFirstFileA((folder + "*").c_str(), &found);
+        while (h != INVALID_HANDLE_VALUE) {
+            std::string name = found.cFileName;
+            if (name != "." && name != "..") {
+                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    RemoveDirectoryA((folder + name).c_str());
+                else
+                    DeleteFileA((folder + name).c_str());
+            }
+            if (!FindNextFileA(h, &found)) {
+                FindClose(h);
+                break;
+            }
+        }
+    }
+    return GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY;
+}
+
+bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* session) {
+    session->folder = folder;
+    session->pluginPath = folder + "DuskvaleKeys.asi";
+    session->iniPath = folder + "DuskvaleKeys.ini";
+    if (!CopyFileA(WindowsPath(asiPath).c_str(), session->pluginPath.c_str(), FALSE))
+        return Check(false, "copy " + asiPath + " into " + folder);
+    SetCurrentDirectoryA(folder.c_str());  // as an ASI loader does
+    session->module = LoadLibraryA(session->pluginPath.c_str());
+    if (!Check(session->module != nullptr, "the plug-in loads as a DLL")) return false;
+    session->initialize = reinterpret_cast<void (*)()>(GetProcAddress(session->module, "InitializeASI"));
+    if (!Check(session->initialize != nullptr, "the plug-in exports InitializeASI")) return false;
+
+    ImportHook hooks[5];
+    for (int i = 0; i < 5; ++i) hooks[i] = {kPatched[i], HookFor(kPatched[i]), 0};
+    PatchImports(session->module, hooks, 5);
+    bool all = true;
+    for (const ImportHook& h : hooks) {
+        if (h.patched == 0) {
+            std::printf("note: the plug-in does not import %s\n", h.name);
+            // Without its clock, keyboard, Sleep or thread the run cannot be driven.
+            if (std::string(h.name) != "VirtualProtect") all = false;
+        }
+    }
+    return Check(all, "the plug-in's imports of the clock, keyboard, Sleep and CreateThread are redirected");
+}
+
+std::string ReadFile(const std::string& path) {
+    std::string bytes;
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in) return bytes;
+    char chunk[4096];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, in)) > 0;) bytes.append(chunk, n);
+    std::fclose(in);
+    return bytes;
+}
+
+bool FileExists(const std::string& path) {
+    DWORD a = GetFileAttributesA(path.c_str());
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool WriteTextFile(const std::string& path, const std::string& bytes) {
+    FILE* out = std::fopen(path.c_str(), "wb");
+    if (!out) return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    return std::fclose(out) == 0 && ok;
+}
+
+bool RunPlugin(const Session& session, Script script, int calls, bool workerMayEnd, bool* workerEnded) {
+    StartScript(std::move(script));
+    for (int i = 0; i < calls; ++i) session.initialize();
+    ScriptEnd end = WaitForScript(kRealTimeLimitMs);
+    if (workerEnded) *workerEnded = end == ScriptEnd::WorkerEnded;
+    switch (end) {
+        case ScriptEnd::Finished: return true;
+        case ScriptEnd::WorkerEnded: return workerMayEnd || Check(false, "the worker thread keeps running");
+        case ScriptEnd::TimedOut: return Check(false, "the run ends within the real-time limit");
+        case ScriptEnd::NoWorker: return Check(false, "InitializeASI starts a worker thread");
+    }
+    return false;
+}
+
+}  // namespace standin

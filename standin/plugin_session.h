@@ -1,0 +1,34 @@
+#pragma once
+// One run of the plug-in the way an ASI loader runs it: copied into its own
+// folder (so its .ini lands there), loaded, its imports of the clock, the
+// keyboard, Sleep, VirtualProtect and CreateThread pointed at the virtual
+// world, then InitializeASI called.
+#include <string>
+
+#include "virtual_world.h"
+
+namespace standin {
+
+struct Session {
+    std::string folder;      // ends with a backslash
+    std::string pluginPath;  // the copy that is loaded
+    std::string iniPath;     // where the binding file is expected
+    HMODULE module = nullptr;
+    void (*initialize)() = nullptr;
+};
+
+std::string WindowsPath(const std::string& path);  // a Unix path as Wine's Z: drive
+std::string ScenarioFolder(const std::string& name);
+bool PrepareFolder(const std::string& folder, bool emptyItFirst);
+
+// Copies and loads the plug-in and patches its imports; checks as it goes.
+bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* session);
+std::string ReadFile(const std::string& path);  // empty when missing
+bool FileExists(const std::string& path);
+bool WriteTextFile(const std::string& path, const std::string& bytes);  // exact bytes
+
+// Runs InitializeASI (`calls` times) and the script; true when the script ran to
+// its end. An ended worker counts as an end only when `workerMayEnd` is set.
+bool RunPlugin(const Session& session, Script script, int calls, bool workerMayEnd, bool* workerEnded);
+
+}  // namespace standin

@@ -1,0 +1,36 @@
+#pragma once
+// Every end-to-end scenario: each boots the game, loads the plug-in, plays a
+// script and checks; the result is the process exit code.
+#include "scenario_support.h"
+
+namespace standin {
+
+using ScenarioFunction = int (*)(const RunContext&);
+struct Scenario {
+    const char* name;
+    ScenarioFunction run;
+};
+
+int FirstStart(const RunContext&);
+int ControlsLinks(const RunContext&);
+int SecondInit(const RunContext&);
+int UnknownBuild(const RunContext&);
+int ProtectFails(const RunContext&);
+int RebindKeys(const RunContext&);
+int KeyNames(const RunContext&);
+int Reset(const RunContext&);
+int CaptureHeld(const RunContext&);
+int ShiftCapture(const RunContext&);
+int SecondLaunch(const RunContext&);
+int BadLines(const RunContext&);
+int TorchToggle(const RunContext&);
+int TorchFaults(const RunContext&);
+
+inline constexpr Scenario kScenarios[] = {
+    {"first_start", FirstStart},     {"controls_links", ControlsLinks}, {"rebind_keys", RebindKeys},
+    {"key_names", KeyNames},         {"reset", Reset},                  {"second_launch", SecondLaunch},
+    {"bad_lines", BadLines},         {"torch_toggle", TorchToggle},     {"torch_faults", TorchFaults},
+    {"protect_fails", ProtectFails}, {"unknown_build", UnknownBuild},   {"second_init", SecondInit},
+    {"shift_capture", ShiftCapture}, {"capture_held", CaptureHeld}};
+
+}  // namespace standin

@@ -3,13 +3,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/ensure-packages.sh cmake make g++-mingw-w64-i686
+scripts/ensure-packages.sh cmake make g++-mingw-w64-i686 binutils-mingw-w64-i686
 
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$(nproc)"
 
 mkdir -p dist
-for artefact in build/win32/DuskvaleKeys.asi; do
-    [ -f "$artefact" ] && cp "$artefact" dist/
-done
+cp build/win32/DuskvaleKeys.asi build/win32/DuskvaleKeys-*.zip dist/
 ls -l dist

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "binding_check.h"
+#include "binding_summary.h"
+#include "line_report.h"
+
+namespace dk::check {
+namespace {
+
+struct LineCase {
+    const char* line;
+    const char* description;
+    bool problem;
+};
+
+TEST(LineReport, SaysWhatEachLineBindsOrWhyItIsSkipped) {
+    const LineCase cases[] = {
+        {"   ", "blank", false},
+        {"  # 17 = MOVE FORWARD", "comment", false},
+        {"; old", "comment", false},
+        {"17=W ; MOVE_FORWARD", "binds 17 MOVE_FORWARD to W (17)", false},
+        {"29 = -28", "binds 29 RUN to MOUSE_X1 (-28)", false},
+        {"0x11=W", "binds 0 USE to W (17)  [index \"0x11\" read as 0]", false},
+        {"+17=W", "binds 17 MOVE_FORWARD to W (17)  [index \"+17\" read as 17]", false},
+        {"[Keys]", "skipped: no '=' in \"[Keys]\"", true},
+        {"run=W", "skipped: index \"run\" is not a number", true},
+        {"60=W", "skipped: index \"60\" is out of range (0..59)", true},
+        {"99999999999=W", "skipped: index \"99999999999\" is out of range (0..59)", true},
+        {"6=W", "skipped: index 6 is not a mappable action", true},
+        {"17=WW", "skipped: key \"WW\" not recognised for 17 MOVE_FORWARD", true},
+        {"17= ; nothing", "skipped: no key given for 17 MOVE_FORWARD", true},
+        {"17=\xC4\x01", "skipped: key \"\\xC4\\x01\" not recognised for 17 MOVE_FORWARD", true},
+    };
+    for (const LineCase& c : cases) {
+        const BindingLine line = ReadBindingLine(c.line);
+        EXPECT_EQ(DescribeLine(line, c.line), c.description) << c.line;
+        EXPECT_EQ(IsProblem(line.outcome), c.problem) << c.line;
+    }
+}
+
+TEST(LineReport, CutsLongTextForTheTerminal) {
+    EXPECT_EQ(PrintableText("abcdef", 4), "abcd...");
+    EXPECT_EQ(PrintableText("a\tb", 4), "a\\x09b");
+}
+
+std::vector<BindingLine> Read(const std::vector<std::string>& texts) {
+    std::vector<BindingLine> lines;
+    for (const std::string& text : texts) lines.push_back(ReadBindingLine(text));
+    return lines;
+}
+
+const ActionResult& ResultFor(const ActionResults& results, ActionIndex index) {
+    for (const ActionResult& result : results) {
+        if (result.index == index) return result;
+    }
+    throw std::runtime_error("not a mappable action");
+}
+
+TEST(BindingSummary, LaterLineWinsAndSkippedLineChangesNothing) {
+    const ActionResults results = ResultingBindings(Read({"17=W", "18=S", "17=A", "18=NOPE"}));
+    EXPECT_EQ(ResultFor(results, 17).code, 30);
+    EXPECT_EQ(ResultFor(results, 17).lineNumber, 3u);
+    EXPECT_EQ(ResultFor(results, 18).code, 31);
+    EXPECT_EQ(ResultFor(results, 18).lineNumber, 2u);
+    EXPECT_FALSE(ResultFor(results, 0).setByFile);
+}
+
+std::string RowOf(const std::string& table, const char* head) {
+    const size_t start = table.find(head);
+    if (start == std::string::npos) return "";
+    return table.substr(start, table.find('\n', start) - start);
+}
+
+TEST(BindingSummary, MarksSharedKeysAsTheGameSeesThem) {
+    // 222 and -34 are the same byte in the game's table; NONE is no key at all.
+    const std::string table =
+        DescribeBindings(ResultingBindings(Read({"9=222", "53=MOUSE_LEFT", "12=NONE", "48=0", "17=W"})));
+    EXPECT_NE(RowOf(table, "   9 PUNCH_ATTACK").find("shares its key with 53 EXECUTE"), std::string::npos);
+    EXPECT_NE(RowOf(table, "  53 EXECUTE").find("shares its key with 9 PUNCH_ATTACK"), std::string::npos);
+    EXPECT_EQ(RowOf(table, "  12 GRAPPLE").find("shares"), std::string::npos);
+    EXPECT_EQ(RowOf(table, "  17 MOVE_FORWARD").find("shares"), std::string::npos);
+    EXPECT_NE(RowOf(table, "   0 USE").find("not set by the file"), std::string::npos);
+}
+
+TEST(BindingSummary, NotesCodesTheGameCutsToOneByte) {
+    const std::string table = DescribeBindings(ResultingBindings(Read({"17=999", "18=157"})));
+    EXPECT_NE(RowOf(table, "  17 MOVE_FORWARD").find("only byte 0xE7"), std::string::npos);
+    EXPECT_EQ(RowOf(table, "  18 MOVE_BACKWARDS").find("only byte"), std::string::npos);
+}
+
+TEST(BindingCheck, FailsOnlyWhenAUsefulLineWasSkipped) {
+    EXPECT_EQ(CheckBindingFile("# header\r\n\r\n17=W ; MOVE_FORWARD\r\n").exitCode, kExitClean);
+    EXPECT_EQ(CheckBindingFile("").exitCode, kExitClean);
+    EXPECT_EQ(CheckBindingFile("17=W\n6=W\n").exitCode, kExitLinesSkipped);
+}
+
+TEST(BindingCheck, NumbersLinesAsTheEditorShowsThem) {
+    // The byte-order mark is no line of its own, and a last line without an end counts.
+    const CheckReport report = CheckBindingFile("\xEF\xBB\xBF# keys\r\n17=W\r\n60=S");
+    EXPECT_NE(report.text.find("    1  comment\n"), std::string::npos);
+    EXPECT_NE(report.text.find("    2  binds 17 MOVE_FORWARD to W (17)\n"), std::string::npos);
+    EXPECT_NE(report.text.find("    3  skipped: index \"60\""), std::string::npos);
+    EXPECT_NE(report.text.find("Lines: 1 bound, 1 comment or blank, 1 skipped\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace dk::check

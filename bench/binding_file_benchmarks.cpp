@@ -1,0 +1,34 @@
+#include <benchmark/benchmark.h>
+
+#include "bench_world.h"
+#include "bindings/action_catalogue.h"
+#include "bindings/binding_file.h"
+#include "bindings/binding_store.h"
+
+namespace {
+
+// A full file as the plug-in writes it: 186 lines, 33 of them bindings.
+bool WriteFullFile() {
+    for (const dk::CatalogueEntry& entry : dk::ActionCatalogue) dk::WriteHostBinding(entry.index, entry.defaultCode);
+    return dk::SaveBindingFile();
+}
+
+void LoadBindingFile(benchmark::State& state) {
+    dk::bench::FreshWorld();
+    if (!WriteFullFile()) state.SkipWithError("the binding file could not be written");
+    for (auto _ : state) dk::LoadBindingFile();
+    dk::bench::RemoveWorld();
+}
+BENCHMARK(LoadBindingFile);
+
+void SaveBindingFile(benchmark::State& state) {
+    dk::bench::FreshWorld();
+    if (!WriteFullFile()) state.SkipWithError("the binding file could not be written");
+    for (auto _ : state) {
+        if (!dk::SaveBindingFile()) state.SkipWithError("a save failed");
+    }
+    dk::bench::RemoveWorld();
+}
+BENCHMARK(SaveBindingFile);
+
+}  // namespace

@@ -1,16 +1,27 @@
 #!/usr/bin/env bash
-# Runs every test: the native unit tests, then the plug-in end to end under Wine.
+# Runs every test: the unit tests natively and under AddressSanitizer and
+# UndefinedBehaviorSanitizer, a short run of each fuzzer, and the plug-in end
+# to end under Wine inside the stand-in game.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/ensure-packages.sh cmake make g++ libgtest-dev g++-mingw-w64-i686 wine wine32:i386
+scripts/ensure-packages.sh cmake make g++ libgtest-dev libbenchmark-dev clang libclang-rt-dev \
+    g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX="${WINEPREFIX:-$PWD/build/wineprefix}"
 
+echo "== Windows build"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 -j "$(nproc)"
 
+echo "== Unit tests under the sanitizers"
+scripts/sanitize.sh
+
+echo "== Fuzzers, briefly"
+scripts/fuzz.sh "${DK_FUZZ_SECONDS:-20}"
+
+echo "== Unit, Windows-side and end-to-end tests"
 cmake --preset native -DDK_WIN32_BUILD_DIR="$PWD/build/win32" >/dev/null
 cmake --build --preset native -j "$(nproc)"
 ctest --preset native -j "$(nproc)"

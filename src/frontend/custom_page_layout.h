@@ -32,9 +32,6 @@ struct CustomPageLayout {
     std::span<const KeyBindItemLayout> keyBindItems;
 };
 
-// The game hands out page records of this size and no other.
-inline constexpr uint32_t kFrontendPageBytes = 736;
-
 inline constexpr ItemColour kHeadingColour{150, 30, 0, 170};
 inline constexpr ItemColour kItemColour{200, 210, 175, 170};
 // Mouse buttons and codes above 127 cannot be captured here, so they look disabled.

@@ -27,6 +27,7 @@ struct FloatPair {
 };
 
 inline constexpr int32_t ItemKindKeyBind = 19;
+inline constexpr uint32_t kFrontendPageBytes = 736;  // what a page record takes
 inline constexpr int kPageRows = 25;
 inline constexpr int kPageColumns = 5;
 inline constexpr int kInventorySlotWordCount = 5;

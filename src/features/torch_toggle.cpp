@@ -40,13 +40,13 @@ WeaponRecord* FirstCapableSlot(PlayerRecord* player) {
     return nullptr;
 }
 
+// The virtual key bound to the torch action; false when none can be polled.
+bool TorchVirtualKey(int& virtualKey) {
+    return KeyCodeToVirtualKey(ReadHostBinding(kTorchToggleAction), virtualKey);
+}
+
 // True on the poll at which the bound key is first seen down.
-bool PollTorchKey() {
-    int virtualKey = 0;
-    if (!KeyCodeToVirtualKey(ReadHostBinding(kTorchToggleAction), virtualKey)) {
-        torchToggle.torchKeyWasDown = false;
-        return false;
-    }
+bool PollTorchKey(int virtualKey) {
     const bool down = Platform().isKeyDown(virtualKey);
     const bool pressed = down && !torchToggle.torchKeyWasDown;
     torchToggle.torchKeyWasDown = down;
@@ -79,7 +79,13 @@ void KeepLit(WeaponRecord* weapon) {
 }  // namespace
 
 void TorchStep() {
-    const bool pressed = PollTorchKey();
+    // Unbound by default: then the game's inventory is not even looked at.
+    int virtualKey = 0;
+    if (!TorchVirtualKey(virtualKey)) {
+        torchToggle.torchKeyWasDown = false;
+        return;
+    }
+    const bool pressed = PollTorchKey(virtualKey);
     PlayerRecord* player = Host().playerPointer();
     if (player == nullptr) return;
     WeaponRecord* weapon = FindCurrentWeapon(player);

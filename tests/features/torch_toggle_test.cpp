@@ -76,7 +76,21 @@ TEST_F(TorchToggleTest, NoKeyOrUnpollableCodeDoesNothing) {
         EXPECT_FALSE(torchToggle.torchKeyWasDown);
         EXPECT_EQ(weapon->torchOnCalls + weapon->torchOffCalls, 0);
         EXPECT_TRUE(fake::FakeHost().log.empty());
+        EXPECT_TRUE(fake::FakeHost().playerRecord.itemQueries.empty());
     }
+}
+
+// Unbinding a lit torch's key ends the step before the torch is kept lit or
+// the weapon is looked up, so nothing of the torch's state changes.
+TEST_F(TorchToggleTest, UnboundKeyStopsKeepingTheTorchLit) {
+    Press();
+    ASSERT_EQ(weapon->torchOnCalls, 1);
+    fake::SetFakeSlotByte(kTorchToggleAction, 0);
+    fake::AdvanceClock(1000);
+    TorchStep();
+    EXPECT_EQ(weapon->torchOnCalls, 1);
+    EXPECT_TRUE(torchToggle.torchOn);
+    EXPECT_EQ(torchToggle.lastWeapon, fake::AsWeapon(*weapon));
 }
 
 // Unbinding forgets that the key was down, so rebinding while it is held is a press.

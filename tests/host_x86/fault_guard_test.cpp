@@ -19,8 +19,12 @@ using namespace dk::test;
 extern "C" {
 void dk_test_trash_and_fault(void*) asm("dk_test_trash_and_fault");
 void dk_test_declining_frame_fault(void*) asm("dk_test_declining_frame_fault");
+void dk_test_fpu_fault(void*) asm("dk_test_fpu_fault");
 EXCEPTION_DISPOSITION dk_test_declining_handler(EXCEPTION_RECORD*, void*, CONTEXT*, void*) asm(
     "dk_test_declining_handler");
+void __attribute__((stdcall)) dk_test_clobbering_unwind(void*, void*, EXCEPTION_RECORD*, void*) asm(
+    "dk_test_clobbering_unwind");
+dk::x86::UnwindFunction dk_test_system_unwind asm("dk_test_system_unwind") = RtlUnwind;
 }
 
 // Zeroes every register the caller keeps, then reads address 0.
@@ -45,6 +49,28 @@ dk_test_declining_frame_fault:
     movl %ecx, %fs:0
     addl $8, %esp
     ret
+
+# Leaves three values loaded on the x87 stack, then reads address 0.
+dk_test_fpu_fault:
+    fld1
+    fldpi
+    fldz
+    movl 0, %eax
+    ret
+
+# Unwinds with the system's RtlUnwind, then hands back ebx, esi, edi and ebp
+# cleared, as Windows does (Wine keeps them).
+dk_test_clobbering_unwind:
+    pushl 16(%esp)
+    pushl 16(%esp)
+    pushl 16(%esp)
+    pushl 16(%esp)
+    call *dk_test_system_unwind
+    xorl %ebx, %ebx
+    xorl %esi, %esi
+    xorl %edi, %edi
+    xorl %ebp, %ebp
+    ret $16
 )");
 
 namespace {
@@ -191,9 +217,11 @@ DK_TEST(RepeatedFaultsLeaveTheExceptionChainAsItWas) {
     CHECK(ExceptionChainHead() == chainBefore);
 }
 
+namespace {
+
 // The recovery must hand back the caller's ebx, esi, edi and ebp even when
 // the body had overwritten them before faulting.
-DK_TEST(RecoveryRestoresTheRegistersTheCallerKeeps) {
+void CheckRecoveryRestoresTheRegistersTheCallerKeeps() {
     uint32_t ebx, esi, edi, ebp;
     uint32_t result;
     void (*body)(void*) = dk_test_trash_and_fault;
@@ -217,6 +245,36 @@ DK_TEST(RecoveryRestoresTheRegistersTheCallerKeeps) {
     CHECK(esi == 0x22222222);
     CHECK(edi == 0x33333333);
     CHECK(ebp == 0x44444444);
+}
+
+}  // namespace
+
+DK_TEST(RecoveryRestoresTheRegistersTheCallerKeeps) { CheckRecoveryRestoresTheRegistersTheCallerKeeps(); }
+
+// Under Wine the system unwind keeps every register; on Windows it does not.
+// With an unwind that clears them, every fault must still be caught.
+DK_TEST(RecoveryDoesNotRelyOnRegistersTheUnwindClobbers) {
+    dk::x86::SetGuardUnwind(dk_test_clobbering_unwind);
+    CheckRecoveryRestoresTheRegistersTheCallerKeeps();
+    for (const auto& faulting : kFaultingBodies) {
+        Progress progress;
+        CHECK(!RunGuarded(faulting.body, &progress));
+        CHECK(progress.reached && !progress.finished);
+    }
+    uint32_t word = 1;
+    CHECK(!SafeReadWord(0x10, &word) && word == 0);
+    dk::x86::SetGuardUnwind(RtlUnwind);
+}
+
+// The recovery leaves the x87 unit usable: a fault in the middle of x87 work
+// leaves neither loaded registers nor pending exceptions behind.
+DK_TEST(RecoveryLeavesTheFpuClean) {
+    for (int i = 0; i < 16; ++i) CHECK(!RunGuarded(dk_test_fpu_fault, nullptr));
+    volatile double x = 1.5;
+    CHECK(x * 2.0 == 3.0);
+    uint16_t status = 0;
+    asm volatile("fnstsw %0" : "=m"(status));
+    CHECK((status & 0x3800) == 0);  // stack top back at 0: nothing left loaded
 }
 
 // A game function's own frame sees the fault first, declines it, and then

@@ -13,14 +13,15 @@
 
 extern "C" {
 int dk_guard_enter(void (*body)(void*), void* context) asm("dk_guard_enter");
-[[noreturn]] void dk_guard_resume(void* record) asm("dk_guard_resume");
+[[noreturn]] void dk_guard_unwind(void* record, EXCEPTION_RECORD* exception, dk::x86::UnwindFunction unwind)
+    asm("dk_guard_unwind");
 EXCEPTION_DISPOSITION dk_guard_handler(EXCEPTION_RECORD* exception, void* record, CONTEXT* context,
                                        void* dispatcher) asm("dk_guard_handler");
 }
 
 // Stack of dk_guard_enter while the body runs, from the record upwards:
-//   +0 previous fs:[0]   +4 dk_guard_handler   +8 edi  +12 esi  +16 ebx  +20 ebp
-//   +24 return address   +28 body              +32 context
+//   +0 previous fs:[0]   +4 dk_guard_handler   +8 x87 control word   +12 edi
+//   +16 esi  +20 ebx  +24 ebp   +28 return address   +32 body   +36 context
 asm(R"(
     .text
     .p2align 4
@@ -30,17 +31,19 @@ dk_guard_enter:
     pushl %ebx
     pushl %esi
     pushl %edi
+    subl $4, %esp
+    fnstcw (%esp)
     pushl $dk_guard_handler
     pushl %fs:0
     movl %esp, %fs:0
-    pushl 32(%esp)
-    call *32(%esp)
+    pushl 36(%esp)
+    call *36(%esp)
     addl $4, %esp
     movl $1, %eax
 dk_guard_leave:
     movl (%esp), %ecx
     movl %ecx, %fs:0
-    addl $8, %esp
+    addl $12, %esp
     popl %edi
     popl %esi
     popl %ebx
@@ -48,15 +51,34 @@ dk_guard_leave:
     ret
 dk_guard_recover:
     cld
+    fninit
+    fldcw 8(%esp)
     xorl %eax, %eax
     jmp dk_guard_leave
 
+# Windows' RtlUnwind hands back only esp intact (ebx, esi and edi come back
+# cleared), so the record goes on the stack across the call, and the guard's
+# own saved registers are what the recovery restores.
     .p2align 4
-    .globl dk_guard_resume
-dk_guard_resume:
-    movl 4(%esp), %esp
+    .globl dk_guard_unwind
+dk_guard_unwind:
+    movl 4(%esp), %eax
+    movl 8(%esp), %ecx
+    movl 12(%esp), %edx
+    pushl %eax
+    pushl $0
+    pushl %ecx
+    pushl $0
+    pushl %eax
+    call *%edx
+    popl %eax
+    movl %eax, %esp
     jmp dk_guard_recover
 )");
+
+namespace {
+dk::x86::UnwindFunction guardUnwind = RtlUnwind;
+}
 
 extern "C" EXCEPTION_DISPOSITION dk_guard_handler(EXCEPTION_RECORD* exception, void* record, CONTEXT*,
                                                   void*) {
@@ -66,11 +88,12 @@ extern "C" EXCEPTION_DISPOSITION dk_guard_handler(EXCEPTION_RECORD* exception, v
     }
     // Inner frames (the game's own, and the dispatcher's) get their unwind
     // call and leave the chain; our record is then the head of fs:[0] again.
-    RtlUnwind(record, nullptr, exception, nullptr);
-    dk_guard_resume(record);
+    dk_guard_unwind(record, exception, guardUnwind);
 }
 
 namespace dk::x86 {
+
+void SetGuardUnwind(UnwindFunction unwind) { guardUnwind = unwind; }
 
 bool RunGuarded(void (*body)(void* context), void* context) { return dk_guard_enter(body, context) != 0; }
 

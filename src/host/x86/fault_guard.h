@@ -2,6 +2,8 @@
 // Runs game code that may fault without letting the fault end the process.
 #include <cstdint>
 
+struct _EXCEPTION_RECORD;
+
 namespace dk::x86 {
 
 // Runs body(context) and returns true when it returned. Any exception inside it
@@ -14,5 +16,12 @@ bool RunGuarded(void (*body)(void* context), void* context);
 // reading it faults.
 bool SafeReadWord(uintptr_t address, uint32_t* word);
 bool SafeReadByte(uintptr_t address, uint8_t* byte);
+
+// The routine that unwinds the frames between a fault and the guard: the
+// system's RtlUnwind. Tests put in one that clobbers registers as Windows does
+// and Wine does not, so the recovery is proven not to rely on them.
+using UnwindFunction = void(__attribute__((stdcall)) *)(void* targetFrame, void* targetIp,
+                                                         ::_EXCEPTION_RECORD* exception, void* returnValue);
+void SetGuardUnwind(UnwindFunction unwind);
 
 }  // namespace dk::x86

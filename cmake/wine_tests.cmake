@@ -1,3 +1,13 @@
+# The plug-in file itself, as objdump sees it.
+if(DK_WIN32_BUILD_DIR)
+    find_program(DK_OBJDUMP i686-w64-mingw32-objdump)
+    if(DK_OBJDUMP)
+        add_test(NAME plugin_file_imports_and_exports
+                 COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${DK_OBJDUMP} -DPLUGIN=${DK_WIN32_BUILD_DIR}/DuskvaleKeys.asi
+                         -P ${CMAKE_SOURCE_DIR}/cmake/check_plugin_file.cmake)
+    endif()
+endif()
+
 # The Windows-side test program, run under Wine from the native test build
 # when the win32 build is given (-DDK_WIN32_BUILD_DIR=...).
 if(DK_WIN32_BUILD_DIR)

@@ -1,6 +1,6 @@
 #pragma once
 // Where the game keeps its fixed data and code. The operations' own addresses
-// live with their implementations in game_operations.cpp.
+// live with the table that places them, in game_image.cpp.
 #include <cstdint>
 
 namespace standin {

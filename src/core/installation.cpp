@@ -18,24 +18,24 @@ namespace {
 constexpr uint32_t kFrontendPollMs = 200;
 constexpr uint32_t kAfterInstallMs = 200;
 
-// On the first start there is no file: take the game's own bindings as ours
-// and write them down. A file that exists is neither read again nor written.
-// The save writes the game's table and reads it back as the overrides, so
-// bindings loaded before the file went missing go into the table first;
-// otherwise the save would replace them with the game's keys.
-void EnsureBindingFile() {
-    if (!Platform().isFileMissing(EnsureBindingFilePath().c_str())) return;
+// On the first start there is no file: the game's own bindings become ours.
+// A file that exists is neither read again nor written here.
+bool SeedWhenFileMissing() {
+    if (!Platform().isFileMissing(EnsureBindingFilePath().c_str())) return false;
     SeedOverridesFromHost();
-    ApplyOverrides();
-    SaveBindingFile();
+    return true;
 }
 
 }  // namespace
 
 void InstallPlugin() {
     if (pagesInstalled) return;
-    EnsureBindingFile();
+    const bool fileMissing = SeedWhenFileMissing();
     ApplyOverrides();
+    // The save writes the game's table and reads it back as the overrides, so
+    // it comes after the apply: bindings loaded before the file went missing
+    // would otherwise be replaced by the game's keys.
+    if (fileMissing) SaveBindingFile();
     BuildCustomPages();
     Platform().enterLock();
     RedirectControlsLinks();

@@ -10,18 +10,15 @@ endif()
 
 # The Windows-side test program, run under Wine from the native test build
 # when the win32 build is given (-DDK_WIN32_BUILD_DIR=...).
-if(DK_WIN32_BUILD_DIR)
-    find_program(DK_WINE wine)
-    if(DK_WINE)
-        add_test(NAME host_x86_tests
-                 COMMAND ${DK_WINE} ${DK_WIN32_BUILD_DIR}/host_x86_tests.exe)
-        # Wine may end a crashed program with exit code 0, so the verdict is
-        # the program's own closing line. The first run in a fresh prefix sets
-        # the prefix up, which takes a while.
-        set_tests_properties(host_x86_tests PROPERTIES
-            ENVIRONMENT "WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml="
-            PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed"
-            FAIL_REGULAR_EXPRESSION "FAILED|CRASHED"
-            TIMEOUT 300)
-    endif()
+if(DK_WIN32_BUILD_DIR AND DK_WINE_RUNNER)
+    add_test(NAME host_x86_tests
+             COMMAND ${DK_WINE_RUNNER} ${DK_WIN32_BUILD_DIR}/host_x86_tests.exe)
+    # Wine may end a crashed program with exit code 0, so the verdict is
+    # the program's own closing line. The first run in a fresh prefix sets
+    # the prefix up, which takes a while.
+    set_tests_properties(host_x86_tests PROPERTIES
+        ENVIRONMENT "WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml="
+        PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed"
+        FAIL_REGULAR_EXPRESSION "FAILED|CRASHED"
+        TIMEOUT 300)
 endif()

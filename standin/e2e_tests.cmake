@@ -1,16 +1,15 @@
 # End-to-end tests: the Windows stand-in host drives the real plug-in under Wine.
 # Needs the win32 build tree (DK_WIN32_BUILD_DIR) holding standin.exe and the plug-in.
 set(DK_WIN32_BUILD_DIR "" CACHE PATH "Build tree of the win32 preset, for the tests under Wine")
-find_program(DK_WINE wine)
 
 set(DK_E2E_SCENARIOS
     first_start controls_links rebind_keys key_names reset second_launch bad_lines
     torch_toggle torch_faults protect_fails unknown_build second_init shift_capture capture_held)
 
-if(DK_WIN32_BUILD_DIR AND DK_WINE)
+if(DK_WIN32_BUILD_DIR AND DK_WINE_RUNNER)
     foreach(scenario IN LISTS DK_E2E_SCENARIOS)
         add_test(NAME e2e_${scenario}
-            COMMAND ${DK_WINE} ${DK_WIN32_BUILD_DIR}/standin/standin.exe
+            COMMAND ${DK_WINE_RUNNER} ${DK_WIN32_BUILD_DIR}/standin/standin.exe
                     scenario ${scenario} ${DK_WIN32_BUILD_DIR}/DuskvaleKeys.asi)
         # WINEPREFIX comes from the caller's environment. Wine may end a crashed
         # program with exit code 0, so the verdict is the run's own closing line.

@@ -145,7 +145,7 @@ LabelPlan ChoosePlan(const Box& area, const std::vector<DrawnAction>& actions, b
     std::vector<Label> oneLineEach = Labels(actions, markDefaults, 0, count);
     LabelPlan plain = PlanLabels(area, std::move(oneLineEach), count);
     if (actions.size() > 1 && IsComfortable(plain)) return plain;
-    std::vector<Label> broken = Labels(actions, markDefaults, area.w, count);
+    std::vector<Label> broken = Labels(actions, markDefaults, area.w - svg::kContinuationIndent, count);
     if (count <= rowsThatFit) return PlanLabels(area, std::move(broken), count);
     return plain;
 }

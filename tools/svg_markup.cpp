@@ -118,7 +118,8 @@ std::string TextLines(int x, int firstBaseline, int lineHeight, std::string_view
     if (lines.size() == 1) return Text(x, firstBaseline, cls, lines.front(), fontSize);
     std::string text = Format("<text font-size=\"%d\" class=\"", fontSize) + Escaped(cls) + "\">";
     for (size_t i = 0; i < lines.size(); ++i) {
-        text += Format("<tspan x=\"%d\" y=\"%d\">", x, firstBaseline + static_cast<int>(i) * lineHeight) +
+        const int indent = i == 0 ? 0 : kContinuationIndent;
+        text += Format("<tspan x=\"%d\" y=\"%d\">", x + indent, firstBaseline + static_cast<int>(i) * lineHeight) +
                 Escaped(lines[i]) + (i + 1 < lines.size() ? " " : "") + "</tspan>";
     }
     return text + "</text>\n";

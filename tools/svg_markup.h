@@ -31,8 +31,11 @@ enum class Anchor { Start, Middle };
 std::string Text(int x, int y, std::string_view cls, std::string_view text, int fontSize = 0,
                  Anchor anchor = Anchor::Start);
 
-// One text of several lines, each under the one before; the words stay one
-// text, with the spaces between them.
+// Lines after the first stand in a little, so that one text reads apart from the next.
+inline constexpr int kContinuationIndent = 6;
+
+// One text of several lines, each under the one before and the later ones
+// indented; the words stay one text, with the spaces between them.
 std::string TextLines(int x, int firstBaseline, int lineHeight, std::string_view cls,
                       const std::vector<std::string>& lines, int fontSize);
 

@@ -111,7 +111,9 @@ std::string Notes(const std::vector<NoteSection>& sections, int& y) {
         markup += svg::Text(kMargin, y, "heading", section.heading);
         for (const std::string& line : section.lines) {
             y += kNoteLineHeight;
-            markup += svg::Text(kMargin + 12, y, "note", line);
+            const bool continued = line.starts_with(kContinuedLine);
+            const std::string_view text = std::string_view(line).substr(continued ? kContinuedLine.size() : 0);
+            markup += svg::Text(kMargin + (continued ? 36 : 12), y, "note", text);
         }
         markup += svg::GroupClose();
         y += kNoteLineHeight / 2;

@@ -32,7 +32,7 @@ std::vector<std::string> Wrapped(std::string head, const std::vector<std::string
         const std::string piece = items[i] + (i + 1 < items.size() ? "," : "");
         if (!line.empty() && line.size() + 1 + piece.size() > kCharactersPerLine) {
             lines.push_back(line);
-            line = "    ";
+            line = kContinuedLine;
         } else if (!line.empty() && line.back() != ' ') {
             line += ' ';
         }

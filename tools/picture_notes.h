@@ -1,11 +1,15 @@
 #pragma once
 // The lines under the drawing: what the keys cannot show.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "drawn_layout.h"
 
 namespace dk::check {
+
+// The start of a line that goes on with the line before it.
+inline constexpr std::string_view kContinuedLine = "    ";
 
 struct NoteSection {
     const char* id;       // of the SVG group that holds the section

@@ -3,6 +3,8 @@
 #   failures:   an unreadable file or an unwritable picture exits 2 and leaves no file behind
 #   same-bytes: the Windows build under Wine draws the same bytes (-DRUNNER=wine -DWINDOWS_PROGRAM=...
 #               -DSAMPLE=binding file)
+#   release-zip: the release zip carries the picture of the default layout as dkcheck draws it
+#               (-DZIP=the zip)
 function(run expected)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE error)
     if(NOT status EQUAL expected)
@@ -43,6 +45,17 @@ elseif(CHECK STREQUAL "failures")
     file(READ ${WORK}/keys.ini kept)
     if(NOT kept STREQUAL "17=W\n")
         message(FATAL_ERROR "the binding file was overwritten")
+    endif()
+elseif(CHECK STREQUAL "release-zip")
+    execute_process(COMMAND ${CMAKE_COMMAND} -E tar xf ${ZIP} WORKING_DIRECTORY ${WORK} RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "cannot unpack ${ZIP}")
+    endif()
+    run(0 ${PROGRAM} --svg ${WORK}/expected.svg --defaults)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/expected.svg
+                            ${WORK}/DuskvaleKeys-default-layout.svg RESULT_VARIABLE different)
+    if(different)
+        message(FATAL_ERROR "the zip's DuskvaleKeys-default-layout.svg is not the default layout as dkcheck draws it")
     endif()
 elseif(CHECK STREQUAL "same-bytes")
     foreach(source --defaults ${SAMPLE})

@@ -15,9 +15,11 @@ namespace dk::check {
 
 namespace {
 
+// The picture names the file it was drawn from, without the folders.
 std::string BaseName(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    if (slash == std::string::npos || slash + 1 == path.size()) return path;
+    return path.substr(slash + 1);
 }
 
 // Writing the picture over the binding file would lose the player's bindings.

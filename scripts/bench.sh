@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/ensure-packages.sh cmake make g++ libgtest-dev libbenchmark-dev
+scripts/ensure-packages.sh cmake make g++ libgtest-dev libbenchmark-dev libxml2-dev
 
 cmake --preset bench >/dev/null
 cmake --build --preset bench --target dk_benchmarks -j "$(nproc)"

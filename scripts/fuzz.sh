@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
-scripts/ensure-packages.sh cmake make clang libclang-rt-dev libgtest-dev
+scripts/ensure-packages.sh cmake make clang libclang-rt-dev libgtest-dev libxml2-dev
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz --target key_token_fuzzer binding_file_fuzzer -j "$(nproc)"

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/ensure-packages.sh cmake make g++ libgtest-dev libbenchmark-dev clang libclang-rt-dev \
+scripts/ensure-packages.sh cmake make g++ libgtest-dev libbenchmark-dev clang libclang-rt-dev libxml2-dev librsvg2-bin \
     g++-mingw-w64-i686 binutils-mingw-w64-i686 wine wine32:i386
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

@@ -3,14 +3,12 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "kept_byte.h"
 #include "keys/binding_tokens.h"
 
 namespace dk::check {
 
 namespace {
-
-// The game keeps only the low byte of a code, so 222 and -34 are one key.
-uint8_t KeptByte(KeyCode code) { return static_cast<uint8_t>(code); }
 
 bool SharesKey(const ActionResult& a, const ActionResult& b) {
     return a.setByFile && b.setByFile && a.index != b.index && KeptByte(a.code) != 0 &&

@@ -1,0 +1,15 @@
+#pragma once
+// dkcheck --svg OUT (FILE | --defaults): the picture of a layout, written to OUT.
+#include <string>
+#include <string_view>
+
+namespace dk::check {
+
+inline constexpr const char* kDefaultsOption = "--defaults";
+
+// Exit status as for the line-by-line check: 0, or 1 when a line of the file
+// was skipped; 2 when the picture could not be written.
+int DrawDefaultLayout(const std::string& outPath);
+int DrawFileLayout(const std::string& outPath, const std::string& filePath, std::string_view fileBytes);
+
+}  // namespace dk::check

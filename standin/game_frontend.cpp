@@ -7,6 +7,7 @@
 
 #include "checks.h"
 #include "game_bindings.h"
+#include "kept_records.h"
 
 namespace standin {
 namespace {
@@ -45,6 +46,7 @@ uint8_t* NewItem(int32_t kind, const GameText* label, const GamePair* position, 
     for (int i = 0; i < 4; ++i) Field<int32_t>(item, own::kItemRed + 4 * i) = colour[i];
     Field<GamePair>(item, own::kItemPosition) = *position;
     Field<GamePair>(item, own::kItemScale) = scale ? *scale : GamePair{0, 0};
+    KeepRecord(item, RecordKind::Item);
     return item;
 }
 
@@ -145,6 +147,7 @@ void* GAME_THISCALL GameConstructPage(void* memory) {
     std::memset(memory, 0, kPageBytes);
     Field<uint32_t>(memory, own::kPageConstructed) = kConstructedMagic;
     for (int i = 0; i < 3; ++i) Field<uint8_t>(memory, at::kPageFlags + i) = 1;
+    KeepRecord(memory, RecordKind::Page);
     return memory;
 }
 

@@ -5,6 +5,7 @@
 #include "expected_file.h"
 #include "game_bindings.h"
 #include "game_frontend.h"
+#include "kept_records.h"
 #include "key_name_site.h"
 #include "scenarios.h"
 
@@ -95,6 +96,7 @@ int Reset(const RunContext& context) {
     ShowStartAndSettle(script);
     OpenFromStart(script, "mymovementkeys");
     CaptureOnItem(script, "17", [](Script& s) { TapKeyForCapture(s, 'I'); });
+    script.Do([] { CheckGameRecords("after a capture"); });
     script.Do([] { Check(SelectItemByName("reset_button"), "the cursor reaches reset"); });
     script.Tap(VK_RETURN);
     script.Do([&] {
@@ -108,6 +110,7 @@ int Reset(const RunContext& context) {
             if (ItemKind(item) == kKindKeyBind)
                 itemsShowDefaults &= ItemValue(item) == PluginDefaultKey(std::stoi(ItemName(item)));
         Check(itemsShowDefaults, "the movement page's items show the defaults at once");
+        CheckGameRecords("after a reset");
         std::string file = ReadFile(session.iniPath);
         CheckWrittenFile(file, "after reset");
         Check(FileHasLine(file, "0=SPACE ; USE") && FileHasLine(file, "12=NONE ; GRAPPLE") &&

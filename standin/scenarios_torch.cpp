@@ -5,15 +5,20 @@
 #include <cstdio>
 
 #include "checks.h"
+#include "expected_pages.h"
 #include "game_bindings.h"
 #include "game_frontend.h"
 #include "game_player.h"
+#include "kept_records.h"
 #include "scenarios.h"
 
 namespace standin {
 namespace {
 
 const char kTorchOnL[] = "48=L\r\n";
+// Also RUN on a plain key and the side buttons on a page each: as the pages are
+// built, both hold dimmed items and the table nothing else above 127.
+const char kTorchAndSideButtons[] = "48=L\r\n29=LSHIFT\r\n19=MOUSE_X2\r\n3=MOUSE_X1\r\n";
 
 std::string ExpectedLog(const char* state, void* weapon) {
     char line[128];
@@ -74,14 +79,19 @@ TorchPlayer ArmedPlayer() {
 int TorchToggle(const RunContext& context) {
     Session session;
     BootOptions options;
-    options.iniText = kTorchOnL;
+    options.iniText = kTorchAndSideButtons;
     if (!Boot(context, options, &session)) return FinishRun("torch_toggle");
     TorchPlayer armed = ArmedPlayer();
+    KeepPlayerRecords(armed.player);
     void* player = armed.player;
     void* torch3 = armed.torch3;
     void* torch5 = armed.torch5;
     Script script;
     ShowStartAndSettle(script);
+    script.Do([] {
+        CheckPagesAsBuilt();
+        CheckGameRecords("after installation");
+    });
     EnterPlay(script, player);
     script.Do([] { ClearInventoryQueries(); }).After(60).Do([] {
         const std::vector<int32_t>& q = InventoryQueries();
@@ -106,7 +116,11 @@ int TorchToggle(const RunContext& context) {
         Check(LogLines().size() == 2 && LogLines()[1] == ExpectedLog("OFF", torch3), "and logs OFF");
     });
     script.Tap('L');  // on again, then the weapon changes under it
-    script.Do([=] { SetSlotWord(player, 3, 5); }).After(300);
+    script.Do([=] {
+        CheckGameRecords("after torch toggles");
+        SetSlotWord(player, 3, 5);
+        KeepPlayerRecords(player);  // the game's own change
+    }).After(300);
     script.Tap('L').Do([=] {
         Check(CallsFor(torch5, true) >= 1 && WeaponLit(torch5), "after a weapon change the next press lights the new one");
         Check(WeaponLit(torch3) && CallsFor(torch3, false) == 1, "the old weapon's torch is left as it was");
@@ -117,6 +131,7 @@ int TorchToggle(const RunContext& context) {
         Check(LogLines().size() == 4, "on a custom page the torch key does nothing");
     });
     RunPlugin(session, std::move(script), 1, false, nullptr);
+    CheckGameRecords("after the torch of the new weapon");
     for (const std::string& line : LogLines()) std::printf("log: %s\n", line.c_str());
     return FinishRun("torch_toggle");
 }

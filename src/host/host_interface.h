@@ -48,10 +48,10 @@ struct HostInterface {
     MenuItem* (*createLinkItem)(const TextRef* target, const TextRef* label, const FloatPair* position);
     MenuItem* (*createKeyBindItem)(const TextRef* label, const FloatPair* position, const FloatPair* scale);
     void (*logPrintf)(int32_t channel, const char* format, ...);
-    WeaponRecord* (*getInventoryItem)(PlayerRecord* player, int32_t slot);
 
     // The torch path, fault-guarded: each returns false when the game faulted
     // instead of raising the fault, and then leaves *out untouched.
+    bool (*getInventoryItem)(PlayerRecord* player, int32_t slot, WeaponRecord** out);
     bool (*torchOn)(WeaponRecord* weapon);
     bool (*torchOff)(WeaponRecord* weapon);
     bool (*readInventory)(PlayerRecord* player, InventoryRecord** out);

@@ -124,16 +124,18 @@ void LogPrintf(int32_t channel, const char* format, ...) {
     S().log.push_back({channel, buffer});
 }
 
-WeaponRecord* GetInventoryItem(PlayerRecord* player, int32_t slot) {
+// The guarded torch path.
+
+bool GetInventoryItem(PlayerRecord* player, int32_t slot, WeaponRecord** out) {
     FakePlayer* fakePlayer = reinterpret_cast<FakePlayer*>(player);
     fakePlayer->itemQueries.push_back(slot);
+    if (S().faults.getInventoryItem) return false;
     FakeWeapon* weapon = nullptr;
     if (slot == -1) weapon = fakePlayer->minusOneSlot;
     if (slot >= 0 && slot < 16) weapon = fakePlayer->slots[slot];
-    return weapon ? AsWeapon(*weapon) : nullptr;
+    *out = weapon ? AsWeapon(*weapon) : nullptr;
+    return true;
 }
-
-// The guarded torch path.
 
 bool TorchOn(WeaponRecord* weapon) {
     if (S().faults.torchOn) return false;

@@ -74,6 +74,7 @@ struct FakePlayer {
 
 // Guarded entries that fault: they return false and leave *out untouched.
 struct Faults {
+    bool getInventoryItem = false;
     bool readInventory = false;
     bool readSlotWord[kInventorySlotWordCount] = {};
     bool readAttachment = false;

@@ -48,10 +48,6 @@ MenuItem* CreateKeyBindItem(const TextRef* label, const FloatPair* position, con
     return CallPlain<MenuItem*>(kHostCreateKeyBindItem, label, position, label, scale);
 }
 
-WeaponRecord* GetInventoryItem(PlayerRecord* player, int32_t slot) {
-    return static_cast<WeaponRecord*>(CallEcxEax(kHostGetInventoryItem, player, slot));
-}
-
 }  // namespace
 
 void FillGameCalls(HostInterface& host) {
@@ -70,7 +66,6 @@ void FillGameCalls(HostInterface& host) {
     // Variadic, so cdecl already: the caller's format and arguments reach the
     // game untouched when the entry is the game's function itself.
     host.logPrintf = reinterpret_cast<void (*)(int32_t, const char*, ...)>(kHostLogPrintf);
-    host.getInventoryItem = GetInventoryItem;
 }
 
 }  // namespace dk::x86

@@ -1,5 +1,6 @@
 // The game's functions in their own call forms, one line each.
 #include "host/x86/call_forms.h"
+#include "host/x86/frontend_reads.h"
 #include "host/x86/host_addresses.h"
 #include "host/x86/x86_host.h"
 
@@ -15,7 +16,12 @@ void PageAddItem(FrontendPage* page, MenuItem* item) { CallOn<void>(kHostPageAdd
 
 void PageComplete(FrontendPage* page) { CallOn<void>(kHostPageComplete, page); }
 
-FrontendManager* GetFrontendManager() { return CallPlain<FrontendManager*>(kHostGetFrontendManager); }
+// Before the game has built its frontend there is none; a record that cannot
+// be read is treated the same, so nothing is ever called on it.
+FrontendManager* GetFrontendManager() {
+    FrontendManager* manager = CallPlain<FrontendManager*>(kHostGetFrontendManager);
+    return IsReadableManager(manager) ? manager : nullptr;
+}
 
 void RegisterPage(FrontendManager* manager, FrontendPage* page) {
     CallOn<void>(kHostRegisterPage, manager, page);

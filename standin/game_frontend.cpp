@@ -13,6 +13,7 @@ namespace standin {
 namespace {
 
 alignas(16) uint8_t managerBytes[own::kManagerSize];
+void* managerAnswer = managerBytes;
 int32_t colour[4] = {255, 255, 255, 255};
 constexpr int kMaxPages = (at::kManagerPageCount - at::kManagerPages) / 4;
 const char* const kPlayLink = "play";  // the game's "new game" link target
@@ -176,7 +177,7 @@ void GAME_THISCALL GamePageComplete(void* page) {
     else ++Field<int32_t>(page, own::kPageCompleteCalls);
 }
 
-void* __cdecl GameGetFrontendManager() { return managerBytes; }
+void* __cdecl GameGetFrontendManager() { return managerAnswer; }
 
 void GAME_THISCALL GameRegisterPage(void* manager, void* page) {
     if (manager != managerBytes) Violation("register on something that is not the manager");
@@ -255,9 +256,12 @@ void BuildGameFrontend() {
                                              {kKindKeyBind, "RELOAD", "g_reload", 0.1f, 0.4f},
                                              {kKindLink, "BACK", "controls", 0.1f, 0.9f}});
     Field<uint8_t*>(managerBytes, own::kManagerCurrentPage) = nullptr;
+    RestoreManagerAnswer();
 }
 
 uint8_t* Manager() { return managerBytes; }
+void SetManagerAnswer(void* answer) { managerAnswer = answer; }
+void RestoreManagerAnswer() { managerAnswer = managerBytes; }
 
 uint8_t* FindPage(const std::string& name) {
     int32_t count = Field<int32_t>(managerBytes, at::kManagerPageCount);

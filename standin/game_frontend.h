@@ -30,6 +30,11 @@ void* __cdecl GameCreateKeyBindItem(const GameText* label, const GamePair* posit
 // The game's side, used by scenarios.
 void BuildGameFrontend();  // registers the game's own pages; none shown yet
 uint8_t* Manager();
+// What the game's get-frontend-manager answers instead of its manager while
+// its frontend is not built yet (null, or an address that cannot be read);
+// RestoreManagerAnswer goes back to the manager.
+void SetManagerAnswer(void* answer);
+void RestoreManagerAnswer();
 uint8_t* FindPage(const std::string& name);
 uint8_t* CurrentPage();
 std::string CurrentPageName();

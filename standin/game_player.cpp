@@ -29,6 +29,9 @@ extern "C" void* GameGetInventoryItemBody(void* player, int32_t slot) {
         Violation("inventory item asked of something that is not the current player");
         return nullptr;
     }
+    const int32_t fault = Field<int32_t>(player, own::kPlayerLookupFault);
+    if (fault == kLookupReadsInventory) (void)*static_cast<volatile int32_t*>(InventoryOf(player));
+    if (fault == kLookupBreaks) asm volatile("ud2");
     if (slot == -1) return Field<void*>(player, own::kPlayerMinusOneWeapon);
     if (slot < 0 || slot > 15) return nullptr;
     return Field<void*>(player, own::kPlayerWeapons + 4 * slot);
@@ -90,6 +93,7 @@ void SetSlotWord(void* player, int word, int32_t value) {
 
 void SetInventoryPointer(void* player, void* inventory) { Field<void*>(player, at::kPlayerInventory) = inventory; }
 void* InventoryOf(void* player) { return Field<void*>(player, at::kPlayerInventory); }
+void SetInventoryLookupFault(void* player, LookupFault fault) { Field<int32_t>(player, own::kPlayerLookupFault) = fault; }
 
 void* UnmappedAddress() {
     static void* reserved = VirtualAlloc(nullptr, 0x10000, MEM_RESERVE, PAGE_NOACCESS);

@@ -27,6 +27,10 @@ void SetWeaponFaulty(void* weapon, bool faulty);
 void PutWeapon(void* player, int32_t slot, void* weapon);  // 0..15, or -1
 void SetSlotWord(void* player, int word, int32_t value);   // word 0..4 of the inventory
 void SetInventoryPointer(void* player, void* inventory);
+// How the game's inventory lookup goes wrong: not at all, by reading the
+// inventory record (faults when that is unmapped), or by faulting outright.
+enum LookupFault : int32_t { kLookupWorks = 0, kLookupReadsInventory = 1, kLookupBreaks = 2 };
+void SetInventoryLookupFault(void* player, LookupFault fault);
 void* InventoryOf(void* player);
 void* UnmappedAddress();  // reserved, never committed: any access faults
 

@@ -66,6 +66,7 @@ inline constexpr uint32_t kItemPage = 0x88;  // not right after value: a spill p
 inline constexpr uint32_t kItemSize = 0x90;
 inline constexpr uint32_t kPlayerWeapons = 0x200;  // 16 weapon pointers, slots 0..15
 inline constexpr uint32_t kPlayerMinusOneWeapon = 0x240;
+inline constexpr uint32_t kPlayerLookupFault = 0x244;  // how the inventory lookup faults (LookupFault)
 inline constexpr uint32_t kPlayerSize = 0x300;
 inline constexpr uint32_t kInventorySize = 0x40;
 inline constexpr uint32_t kWeaponLit = 0x80;

@@ -56,15 +56,25 @@ bool PrepareFolder(const std::string& folder, bool emptyItFirst) {
     return GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY;
 }
 
-bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* session) {
+bool PlacePlugin(const std::string& asiPath, const std::string& folder, Session* session) {
     session->folder = folder;
     session->pluginPath = folder + "DuskvaleKeys.asi";
     session->iniPath = folder + "DuskvaleKeys.ini";
     if (!CopyFileA(WindowsPath(asiPath).c_str(), session->pluginPath.c_str(), FALSE))
         return Check(false, "copy " + asiPath + " into " + folder);
     SetCurrentDirectoryA(folder.c_str());  // as an ASI loader does
+    return true;
+}
+
+bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* session) {
+    if (!PlacePlugin(asiPath, folder, session)) return false;
     session->module = LoadLibraryA(session->pluginPath.c_str());
     if (!Check(session->module != nullptr, "the plug-in loads as a DLL")) return false;
+    return AdoptPlugin(session->module, session);
+}
+
+bool AdoptPlugin(HMODULE module, Session* session) {
+    session->module = module;
     session->initialize = reinterpret_cast<void (*)()>(GetProcAddress(session->module, "InitializeASI"));
     if (!Check(session->initialize != nullptr, "the plug-in exports InitializeASI")) return false;
 

@@ -23,6 +23,10 @@ bool PrepareFolder(const std::string& folder, bool emptyItFirst);
 
 // Copies and loads the plug-in and patches its imports; checks as it goes.
 bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* session);
+// The two halves, for a loader of the stand-in's own: the copy in its folder
+// (made current), and the loaded module's export found and imports patched.
+bool PlacePlugin(const std::string& asiPath, const std::string& folder, Session* session);
+bool AdoptPlugin(HMODULE module, Session* session);
 std::string ReadFile(const std::string& path);  // empty when missing
 bool FileExists(const std::string& path);
 bool WriteTextFile(const std::string& path, const std::string& bytes);  // exact bytes

@@ -23,6 +23,7 @@ bool Boot(const RunContext& context, const BootOptions& options, Session* sessio
     if (options.iniText && !Check(WriteTextFile(context.folder + "DuskvaleKeys.ini", options.iniText),
                                   "hand-written binding file in place"))
         return false;
+    if (!options.loadPlugin) return PlacePlugin(context.asi, context.folder, session);
     return LoadPlugin(context.asi, context.folder, session);
 }
 

@@ -21,6 +21,7 @@ struct BootOptions {
     bool emptyFolder = true;
     bool failCallSiteProtection = false;
     const char* iniText = nullptr;  // written beside the plug-in before it loads
+    bool loadPlugin = true;  // false: only copied into place, for a loader to load
 };
 
 // Game image, folder and loaded plug-in; false (with FAIL lines) if any fails.

@@ -25,12 +25,21 @@ int SecondLaunch(const RunContext&);
 int BadLines(const RunContext&);
 int TorchToggle(const RunContext&);
 int TorchFaults(const RunContext&);
+int InventoryFaults(const RunContext&);
+int ManagerLate(const RunContext&);
+int LoaderLock(const RunContext&);
+
+// The first start in an empty folder, as a script of checks (the session must
+// outlive it), and the check of the table's bytes it must leave alone.
+Script FirstStartScript(const Session& session);
+void CheckTableOutsideMappable();
 
 inline constexpr Scenario kScenarios[] = {
     {"first_start", FirstStart},     {"controls_links", ControlsLinks}, {"rebind_keys", RebindKeys},
     {"key_names", KeyNames},         {"reset", Reset},                  {"second_launch", SecondLaunch},
     {"bad_lines", BadLines},         {"torch_toggle", TorchToggle},     {"torch_faults", TorchFaults},
     {"protect_fails", ProtectFails}, {"unknown_build", UnknownBuild},   {"second_init", SecondInit},
-    {"shift_capture", ShiftCapture}, {"capture_held", CaptureHeld}};
+    {"shift_capture", ShiftCapture}, {"capture_held", CaptureHeld},     {"inventory_faults", InventoryFaults},
+    {"manager_late", ManagerLate},   {"loader_lock", LoaderLock}};
 
 }  // namespace standin

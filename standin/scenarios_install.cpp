@@ -91,30 +91,40 @@ void CheckActionPage() {
 
 }  // namespace
 
-int FirstStart(const RunContext& context) {
-    Session session;
-    if (!Boot(context, BootOptions{}, &session)) return FinishRun("first_start");
+// The session is held by address: the checks run long after this returns.
+Script FirstStartScript(const Session& run) {
+    const Session* session = &run;
     Script script;
-    script.After(1000).Do([&] {
-        Check(!FileExists(session.iniPath), "no binding file while the game is still loading");
+    script.After(1000).Do([session] {
+        Check(!FileExists(session->iniPath), "no binding file while the game is still loading");
         Check(TableIsGameDefault(), "nothing is written into the table before start shows");
         Check(!FindPage("mymovementkeys"), "no custom page before start shows");
     });
     ShowStartAndSettle(script);
-    script.Do([&] {
-        std::string file = ReadFile(session.iniPath);
-        Check(FileExists(session.iniPath), "the binding file is created beside the plug-in");
+    script.Do([session] {
+        std::string file = ReadFile(session->iniPath);
+        Check(FileExists(session->iniPath), "the binding file is created beside the plug-in");
         CheckWrittenFile(file, "first start");
         Check(TableIsGameDefault(), "the game's own bindings stay in its table");
         for (const char* line : {"0=E ; USE", "9=MOUSE_LEFT ; PUNCH_ATTACK", "12=G ; GRAPPLE", "29=-99 ; RUN",
                                  "39=KEY_1 ; INVENTORY_SLOT_1", "48=NONE ; TOGGLE_TORCH"})
             Check(FileHasLine(file, line), std::string("the file holds the game's binding \"") + line + "\"");
         CheckCustomPagesInstalled();
-        CheckRedirected(session);
+        CheckRedirected(*session);
     });
-    RunPlugin(session, std::move(script), 1, false, nullptr);
+    return script;
+}
+
+void CheckTableOutsideMappable() {
     std::string where;
     Check(TableOutsideMappableUntouched(&where), "bytes 1..3 and unmappable slots untouched " + where);
+}
+
+int FirstStart(const RunContext& context) {
+    Session session;
+    if (!Boot(context, BootOptions{}, &session)) return FinishRun("first_start");
+    RunPlugin(session, FirstStartScript(session), 1, false, nullptr);
+    CheckTableOutsideMappable();
     return FinishRun("first_start");
 }
 

@@ -4,6 +4,7 @@
 #include "core/enter_step.h"
 #include "core/enter_tracking.h"
 #include "core/host_page_names.h"
+#include "core/installation.h"
 #include "core/key_capture.h"
 #include "core/page_change.h"
 #include "core/page_entry.h"
@@ -32,6 +33,7 @@ ActivePage ModeOf(bool onMovement, bool onAction) {
 }  // namespace
 
 TickEnd ControllerTick() {
+    CompleteFrontendLinks();
     TickFrame frame{};
     frame.now = Platform().tickCount();
     // Both pages are asked on every tick.

@@ -3,11 +3,10 @@
 
 namespace dk {
 
-// The first registered page named "controls", or null.
-FrontendPage* FindControlsPage();
-
-// Renames the controls page's two links so that they open the custom pages.
-// A missing page or link is left as it is. Called under ControllerLock.
-void RedirectControlsLinks();
+// Renames the links of the first registered page named "controls" so that
+// they open the custom pages. A missing page or link is left as it is. False
+// when the game has no frontend to look in: nothing was looked for. Called
+// under ControllerLock.
+bool RedirectControlsLinks();
 
 }  // namespace dk

@@ -15,6 +15,10 @@ bool pagesInstalled = false;
 
 namespace {
 
+// The pages are registered and the controls links looked for: both need the
+// game's frontend, which may be missing at the moment of installation.
+bool frontendLinked = false;
+
 constexpr uint32_t kFrontendPollMs = 200;
 constexpr uint32_t kAfterInstallMs = 200;
 
@@ -38,10 +42,17 @@ void InstallPlugin() {
     if (fileMissing) SaveBindingFile();
     BuildCustomPages();
     Platform().enterLock();
-    RedirectControlsLinks();
+    frontendLinked = RegisterCustomPages() && RedirectControlsLinks();
     pagesInstalled = true;
     Platform().leaveLock();
     Platform().sleep(kAfterInstallMs);
+}
+
+void CompleteFrontendLinks() {
+    if (!pagesInstalled || frontendLinked || !RegisterCustomPages()) return;
+    Platform().enterLock();
+    frontendLinked = RedirectControlsLinks();
+    Platform().leaveLock();
 }
 
 bool WaitStep() {
@@ -54,6 +65,9 @@ bool WaitStep() {
     return true;
 }
 
-void ResetInstallation() { pagesInstalled = false; }
+void ResetInstallation() {
+    pagesInstalled = false;
+    frontendLinked = false;
+}
 
 }  // namespace dk

@@ -14,6 +14,10 @@ void InstallPlugin();
 // otherwise sleeps. True once installed.
 bool WaitStep();
 
+// Registers the custom pages and redirects the controls links when the game's
+// frontend was missing at installation and is there now. Each controller tick.
+void CompleteFrontendLinks();
+
 // Back to the state at load. For tests.
 void ResetInstallation();
 

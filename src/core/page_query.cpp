@@ -2,8 +2,10 @@
 
 namespace dk {
 
+// Without a frontend (not built yet, or being rebuilt) no page is shown.
 bool IsPageShown(const TextRef& pageName) {
-    return Host().isPageActive(Host().getFrontendManager(), &pageName);
+    FrontendManager* manager = Host().getFrontendManager();
+    return manager != nullptr && Host().isPageActive(manager, &pageName);
 }
 
 }  // namespace dk

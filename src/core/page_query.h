@@ -4,7 +4,7 @@
 namespace dk {
 
 // Whether the frontend shows the page of that name now; the manager is asked
-// for afresh each time.
+// for afresh each time, and while there is none, no page is shown.
 bool IsPageShown(const TextRef& pageName);
 
 }  // namespace dk

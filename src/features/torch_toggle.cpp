@@ -19,25 +19,38 @@ constexpr int32_t kFallbackSlotCount = 16;
 
 bool InSlotRange(int32_t number) { return number >= kLowestSlotNumber && number <= kHighestSlotNumber; }
 
-WeaponRecord* CapableItem(PlayerRecord* player, int32_t slot) {
-    WeaponRecord* weapon = Host().getInventoryItem(player, slot);
-    return IsTorchCapable(weapon) ? weapon : nullptr;
+// One slot's answer: its weapon when torch-capable, else null. `faulted`: the
+// game's own lookup faulted, most likely on a record it was rewriting; that
+// ends the search, and the step has no weapon.
+struct SlotLookup {
+    WeaponRecord* weapon;
+    bool faulted;
+};
+
+bool EndsSearch(const SlotLookup& lookup) { return lookup.weapon != nullptr || lookup.faulted; }
+
+SlotLookup CapableItem(PlayerRecord* player, int32_t slot) {
+    WeaponRecord* weapon = nullptr;
+    if (!Host().getInventoryItem(player, slot, &weapon)) return {nullptr, true};
+    return {IsTorchCapable(weapon) ? weapon : nullptr, false};
 }
 
-WeaponRecord* WeaponOfSlotWords(PlayerRecord* player, InventoryRecord* inventory) {
+SlotLookup WeaponOfSlotWords(PlayerRecord* player, InventoryRecord* inventory) {
     for (int word = 0; word < kInventorySlotWordCount; ++word) {
         int32_t number = 0;
         if (!Host().readSlotWord(inventory, word, &number) || !InSlotRange(number)) continue;
-        if (WeaponRecord* weapon = CapableItem(player, number)) return weapon;
+        const SlotLookup lookup = CapableItem(player, number);
+        if (EndsSearch(lookup)) return lookup;
     }
-    return nullptr;
+    return {nullptr, false};
 }
 
-WeaponRecord* FirstCapableSlot(PlayerRecord* player) {
+SlotLookup FirstCapableSlot(PlayerRecord* player) {
     for (int32_t slot = 0; slot < kFallbackSlotCount; ++slot) {
-        if (WeaponRecord* weapon = CapableItem(player, slot)) return weapon;
+        const SlotLookup lookup = CapableItem(player, slot);
+        if (EndsSearch(lookup)) return lookup;
     }
-    return nullptr;
+    return {nullptr, false};
 }
 
 // The virtual key bound to the torch action; false when none can be polled.
@@ -99,8 +112,9 @@ WeaponRecord* FindCurrentWeapon(PlayerRecord* player) {
     if (player == nullptr) return nullptr;
     InventoryRecord* inventory = nullptr;
     if (!Host().readInventory(player, &inventory) || inventory == nullptr) return nullptr;
-    if (WeaponRecord* weapon = WeaponOfSlotWords(player, inventory)) return weapon;
-    return FirstCapableSlot(player);
+    const SlotLookup current = WeaponOfSlotWords(player, inventory);
+    if (EndsSearch(current)) return current.weapon;
+    return FirstCapableSlot(player).weapon;
 }
 
 bool IsTorchCapable(WeaponRecord* weapon) {

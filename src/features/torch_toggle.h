@@ -21,7 +21,8 @@ extern TorchToggleState torchToggle;
 // One poll: toggles on a fresh press and keeps a lit torch lit.
 void TorchStep();
 
-// The torch-capable weapon of the player's current slot, else of slots 0..15; null if none.
+// The torch-capable weapon of the player's current slot, else of slots 0..15;
+// null if none, and null when the game's inventory lookup faults.
 WeaponRecord* FindCurrentWeapon(PlayerRecord* player);
 bool IsTorchCapable(WeaponRecord* weapon);
 void SetTorch(WeaponRecord* weapon, bool on);

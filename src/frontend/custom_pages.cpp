@@ -17,6 +17,7 @@ namespace {
 
 PageHandle movementHandle{nullptr};
 PageHandle actionHandle{nullptr};
+bool pagesRegistered = false;
 
 TextRef Text(const char* text) { return {text, static_cast<int32_t>(std::strlen(text))}; }
 
@@ -72,7 +73,6 @@ void BuildPage(PageHandle*& published, PageHandle& handle, std::vector<MenuItem*
     AddApplyItem(handle.page);
     AddResetItem(handle.page);
     Host().pageComplete(handle.page);
-    Host().registerPage(Host().getFrontendManager(), handle.page);
 }
 
 std::vector<MenuItem*>* ListOf(const PageHandle* handle) {
@@ -86,6 +86,17 @@ std::vector<MenuItem*>* ListOf(const PageHandle* handle) {
 void BuildCustomPages() {
     BuildPage(movementPage, movementHandle, movementItems, kMovementPageLayout);
     BuildPage(actionPage, actionHandle, actionItems, kActionPageLayout);
+    RegisterCustomPages();
+}
+
+bool RegisterCustomPages() {
+    if (pagesRegistered || movementPage == nullptr || actionPage == nullptr) return pagesRegistered;
+    FrontendManager* manager = Host().getFrontendManager();
+    if (manager == nullptr) return false;
+    Host().registerPage(manager, movementPage->page);
+    Host().registerPage(manager, actionPage->page);
+    pagesRegistered = true;
+    return true;
 }
 
 void AddKeyBindItem(PageHandle* handle, const char* label, float x, float y, ActionIndex action,
@@ -116,6 +127,7 @@ const char* ActionIndexText(ActionIndex action) {
 void ResetCustomPages() {
     movementPage = nullptr;
     actionPage = nullptr;
+    pagesRegistered = false;
     movementItems.clear();
     actionItems.clear();
 }

@@ -19,8 +19,13 @@ extern PageHandle* actionPage;
 extern std::vector<MenuItem*> movementItems;
 extern std::vector<MenuItem*> actionItems;
 
-// Builds, fills and registers the movement page, then the action page.
+// Builds and fills the movement page, then the action page, and registers
+// both when the game has a frontend (see RegisterCustomPages).
 void BuildCustomPages();
+
+// Registers the built pages with the frontend, once; false while the game has
+// no frontend to register them with, or before they are built.
+bool RegisterCustomPages();
 
 // One key-bind item for `action`, showing its current binding. `name` is kept
 // by the game, so it must live as long as the process.

@@ -34,7 +34,8 @@ inline constexpr int kInventorySlotWordCount = 5;
 inline constexpr int32_t kHostLogChannel = 1109;
 
 struct HostInterface {
-    // Game operations.
+    // Game operations. getFrontendManager gives null while the game has no
+    // frontend, or one whose record cannot be read; nothing is called on it then.
     void* (*allocate)(uint32_t bytes);
     FrontendPage* (*constructPage)(void* memory);
     void (*pageAddItem)(FrontendPage* page, MenuItem* item);
@@ -48,10 +49,10 @@ struct HostInterface {
     MenuItem* (*createLinkItem)(const TextRef* target, const TextRef* label, const FloatPair* position);
     MenuItem* (*createKeyBindItem)(const TextRef* label, const FloatPair* position, const FloatPair* scale);
     void (*logPrintf)(int32_t channel, const char* format, ...);
-    WeaponRecord* (*getInventoryItem)(PlayerRecord* player, int32_t slot);
 
     // The torch path, fault-guarded: each returns false when the game faulted
     // instead of raising the fault, and then leaves *out untouched.
+    bool (*getInventoryItem)(PlayerRecord* player, int32_t slot, WeaponRecord** out);
     bool (*torchOn)(WeaponRecord* weapon);
     bool (*torchOff)(WeaponRecord* weapon);
     bool (*readInventory)(PlayerRecord* player, InventoryRecord** out);
@@ -59,10 +60,14 @@ struct HostInterface {
     bool (*readAttachment)(WeaponRecord* weapon, WeaponAttachment** out);
     bool (*readTorchWord)(WeaponAttachment* attachment, uint32_t* out);
 
-    // Record fields, unguarded.
+    // The game's registered pages, which the game may be building or tearing
+    // down: page() is null past the manager's page array, and isPageNamed is
+    // false for a null or unreadable page or name instead of faulting.
     int32_t (*pageCount)(FrontendManager* manager);
     FrontendPage* (*page)(FrontendManager* manager, int32_t index);
-    TextRef (*pageName)(FrontendPage* page);
+    bool (*isPageNamed)(FrontendPage* page, const char* name);
+
+    // Record fields, unguarded: the plug-in's own pages and items.
     void (*setPageName)(FrontendPage* page, TextRef name);
     void (*setParentName)(FrontendPage* page, TextRef name);
     void (*clearPageFlags)(FrontendPage* page);

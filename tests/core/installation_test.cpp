@@ -59,6 +59,30 @@ TEST_F(CoreTest, NoControlsPageStillInstallsAndRuns) {
     EXPECT_EQ(PressEnterOn("mymovementkeys", "17"), TickEnd::PressTaken);
 }
 
+// The frontend answers "start" and is gone by the time the pages would be
+// registered: nothing is called on the missing manager, and the first tick
+// that finds it there again registers the pages and redirects the links.
+TEST_F(CoreTest, FrontendMissingAtInstallationIsLinkedOnALaterTick) {
+    RunStartup();
+    fake::ShowPage("start");
+    game->managerAnswers = 1;
+    ASSERT_TRUE(WaitStep());
+    EXPECT_EQ(RegisteredCustomPages(), 0u);
+    EXPECT_NE(fake::FindFakeItem("controls", "movementkeys"), nullptr);
+    ControllerTick();
+    EXPECT_EQ(RegisteredCustomPages(), 0u);
+    EXPECT_EQ(game->callsOnMissingManager, 0);
+
+    game->managerAnswers = -1;
+    ControllerTick();
+    ControllerTick();
+    EXPECT_EQ(RegisteredCustomPages(), 2u);
+    EXPECT_EQ(game->manager.size(), 4u);
+    EXPECT_NE(fake::FindFakeItem("controls", "mymovementkeys"), nullptr);
+    EXPECT_NE(fake::FindFakeItem("controls", "myactionkeys"), nullptr);
+    EXPECT_EQ(windows->lockDepth, 0);
+}
+
 TEST_F(CoreTest, ExistingFileIsNeitherSeededNorWritten) {
     const std::string file = "17=Q\r\n";
     WriteIni(file);

@@ -184,13 +184,19 @@ TEST_F(TorchToggleTest, FallsBackToFirstCapableOfSlotsZeroToFifteen) {
     EXPECT_EQ(FindCurrentWeapon(reinterpret_cast<PlayerRecord*>(&player)), nullptr);
 }
 
+// A faulting inventory lookup also ends the search there: the slots after it
+// are not asked on a record that is changing.
 TEST_F(TorchToggleTest, GuardedReadFaultsYieldNoWeapon) {
     using Fault = bool fake::Faults::*;
-    for (Fault fault : {&fake::Faults::readInventory, &fake::Faults::readAttachment,
-                        &fake::Faults::readTorchWord}) {
+    const struct { Fault fault; size_t lookups; } cases[] = {
+        {&fake::Faults::readInventory, 0}, {&fake::Faults::getInventoryItem, 1},
+        {&fake::Faults::readAttachment, 17}, {&fake::Faults::readTorchWord, 17}};
+    for (const auto& c : cases) {
         fake::FakeHost().faults = {};
-        fake::FakeHost().faults.*fault = true;
+        fake::FakeHost().faults.*c.fault = true;
+        fake::FakeHost().playerRecord.itemQueries.clear();
         EXPECT_EQ(FindCurrentWeapon(reinterpret_cast<PlayerRecord*>(fake::FakeHost().player)), nullptr);
+        EXPECT_EQ(fake::FakeHost().playerRecord.itemQueries.size(), c.lookups);
     }
     fake::FakeHost().faults = {};
     fake::FakeHost().playerRecord.inventory = nullptr;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "host/x86/frontend_reads.h"
 #include "host/x86/x86_host.h"
 #include "host_x86/check.h"
 #include "host_x86/test_memory.h"
@@ -77,4 +78,50 @@ DK_TEST(TorchPathReadsOfBadRecordsFailAndLeaveTheOutput) {
     CHECK(!host.readSlotWord(reinterpret_cast<InventoryRecord*>(inventory), 5, &word));
     CHECK(!host.readSlotWord(reinterpret_cast<InventoryRecord*>(inventory), -1, &word));
     CHECK(word == 0x5eed);
+}
+
+// The frontend walk meets pages and names the game may be changing: one that
+// cannot be read is "not that page", and nothing is read past the page array.
+DK_TEST(FrontendReadsOfBadRecordsGiveNothing) {
+    const HostInterface& host = x86::X86Host();
+    TestPage noAccess(PAGE_NOACCESS);
+    TestPage edge(PAGE_READWRITE);  // readable, then a page that is not
+    DWORD old = 0;
+    CHECK(VirtualProtect(edge.base + 0x1000, 0x1000, PAGE_NOACCESS, &old));
+    char* cutName = reinterpret_cast<char*>(edge.base + 0x1000 - 5);
+    std::memcpy(cutName, "contr", 5);  // runs into the unreadable page
+
+    alignas(4) uint8_t page[0x244] = {};
+    auto* asPage = reinterpret_cast<FrontendPage*>(page);
+    const struct {
+        uintptr_t text;
+        const char* name;
+        bool named;
+    } cases[] = {{reinterpret_cast<uintptr_t>("controls"), "controls", true},
+                 {reinterpret_cast<uintptr_t>("controls"), "control", false},
+                 {reinterpret_cast<uintptr_t>("control"), "controls", false},
+                 {0, "controls", false},
+                 {noAccess.at(0), "controls", false},
+                 {reinterpret_cast<uintptr_t>(cutName), "controls", false}};
+    for (const auto& c : cases) {
+        std::memcpy(page + 0x23c, &c.text, 4);
+        CHECK(host.isPageNamed(asPage, c.name) == c.named);
+    }
+    CHECK(!host.isPageNamed(nullptr, "controls"));
+    CHECK(!host.isPageNamed(reinterpret_cast<FrontendPage*>(noAccess.at(0)), "controls"));
+
+    alignas(4) uint8_t manager[0x100] = {};
+    auto* asManager = reinterpret_cast<FrontendManager*>(manager);
+    CHECK(x86::IsReadableManager(asManager));
+    CHECK(!x86::IsReadableManager(nullptr));
+    CHECK(!x86::IsReadableManager(reinterpret_cast<FrontendManager*>(noAccess.at(0))));
+    CHECK(!x86::IsReadableManager(reinterpret_cast<FrontendManager*>(edge.base + 0x1000 - 0x80)));
+    const int32_t count = 1000;
+    std::memcpy(manager + 0xf0, &count, 4);
+    const uintptr_t last = 0x4e4e4e4e;
+    std::memcpy(manager + 0xec, &last, 4);
+    CHECK(host.pageCount(asManager) == 1000);
+    CHECK(reinterpret_cast<uintptr_t>(host.page(asManager, 49)) == last);
+    CHECK(host.page(asManager, 50) == nullptr);
+    CHECK(host.page(asManager, -1) == nullptr);
 }

@@ -62,15 +62,26 @@ void PageAddItem(FrontendPage* page, MenuItem* item) {
 void PageComplete(FrontendPage* page) { PageOf(page).completeCalls++; }
 
 // The manager is the state itself; any non-null pointer will do.
-FrontendManager* GetFrontendManager() { return reinterpret_cast<FrontendManager*>(state.get()); }
+FrontendManager* GetFrontendManager() {
+    if (S().managerAnswers == 0) return nullptr;
+    if (S().managerAnswers > 0) --S().managerAnswers;
+    return reinterpret_cast<FrontendManager*>(state.get());
+}
 
-void RegisterPage(FrontendManager*, FrontendPage* page) {
+bool IsMissing(FrontendManager* manager) {
+    if (manager != nullptr) return false;
+    S().callsOnMissingManager++;
+    return true;
+}
+
+void RegisterPage(FrontendManager* manager, FrontendPage* page) {
+    if (IsMissing(manager)) return;
     PageOf(page).registered = true;
     S().manager.push_back(&PageOf(page));
 }
 
-bool IsPageActive(FrontendManager*, const TextRef* pageName) {
-    if (S().shownPage.empty()) return false;
+bool IsPageActive(FrontendManager* manager, const TextRef* pageName) {
+    if (IsMissing(manager) || S().shownPage.empty()) return false;
     if (std::string(pageName->text, pageName->length) != S().shownPage) return false;
     return FindFakePage(S().shownPage.c_str()) != nullptr;
 }
@@ -124,16 +135,18 @@ void LogPrintf(int32_t channel, const char* format, ...) {
     S().log.push_back({channel, buffer});
 }
 
-WeaponRecord* GetInventoryItem(PlayerRecord* player, int32_t slot) {
+// The guarded torch path.
+
+bool GetInventoryItem(PlayerRecord* player, int32_t slot, WeaponRecord** out) {
     FakePlayer* fakePlayer = reinterpret_cast<FakePlayer*>(player);
     fakePlayer->itemQueries.push_back(slot);
+    if (S().faults.getInventoryItem) return false;
     FakeWeapon* weapon = nullptr;
     if (slot == -1) weapon = fakePlayer->minusOneSlot;
     if (slot >= 0 && slot < 16) weapon = fakePlayer->slots[slot];
-    return weapon ? AsWeapon(*weapon) : nullptr;
+    *out = weapon ? AsWeapon(*weapon) : nullptr;
+    return true;
 }
-
-// The guarded torch path.
 
 bool TorchOn(WeaponRecord* weapon) {
     if (S().faults.torchOn) return false;
@@ -176,11 +189,15 @@ bool ReadTorchWord(WeaponAttachment* attachment, uint32_t* out) {
 
 // Record fields.
 
-int32_t PageCount(FrontendManager*) { return static_cast<int32_t>(S().manager.size()); }
+int32_t PageCount(FrontendManager* manager) {
+    return IsMissing(manager) ? 0 : static_cast<int32_t>(S().manager.size());
+}
 
-FrontendPage* Page(FrontendManager*, int32_t index) { return AsPage(*S().manager.at(index)); }
+FrontendPage* Page(FrontendManager* manager, int32_t index) {
+    return IsMissing(manager) ? nullptr : AsPage(*S().manager.at(index));
+}
 
-TextRef PageName(FrontendPage* page) { return PageOf(page).pageName; }
+bool IsPageNamed(FrontendPage* page, const char* name) { return page != nullptr && SameText(PageOf(page).pageName, name); }
 void SetPageName(FrontendPage* page, TextRef name) { PageOf(page).pageName = name; }
 void SetParentName(FrontendPage* page, TextRef name) { PageOf(page).parentName = name; }
 
@@ -230,7 +247,7 @@ void FillTable(HostInterface& table) {
     table.readTorchWord = ReadTorchWord;
     table.pageCount = PageCount;
     table.page = Page;
-    table.pageName = PageName;
+    table.isPageNamed = IsPageNamed;
     table.setPageName = SetPageName;
     table.setParentName = SetParentName;
     table.clearPageFlags = ClearPageFlags;
@@ -251,7 +268,7 @@ void FillTable(HostInterface& table) {
 FakePage& AddGamePage(const char* name) {
     FakePage& page = PageOf(ConstructPage(Allocate(736)));
     page.pageName = {name, static_cast<int32_t>(std::strlen(name))};
-    RegisterPage(nullptr, AsPage(page));
+    RegisterPage(GetFrontendManager(), AsPage(page));
     return page;
 }
 

@@ -74,6 +74,7 @@ struct FakePlayer {
 
 // Guarded entries that fault: they return false and leave *out untouched.
 struct Faults {
+    bool getInventoryItem = false;
     bool readInventory = false;
     bool readSlotWord[kInventorySlotWordCount] = {};
     bool readAttachment = false;
@@ -102,6 +103,11 @@ struct FakeHostState {
     FakePlayer* player = nullptr;                  // null = no player
     std::vector<std::unique_ptr<FakeWeapon>> weapons;
     Faults faults;
+    // The game's frontend manager: answers this many more requests, then is
+    // missing (null); -1 answers every time. Anything called on a missing
+    // manager is counted, as the game would crash there.
+    int managerAnswers = -1;
+    int callsOnMissingManager = 0;
     bool knownGameBuild = true;
     bool redirectSucceeds = true;
     int redirectCalls = 0;

@@ -1,5 +1,6 @@
 // The game's functions in their own call forms, one line each.
 #include "host/x86/call_forms.h"
+#include "host/x86/frontend_reads.h"
 #include "host/x86/host_addresses.h"
 #include "host/x86/x86_host.h"
 
@@ -15,7 +16,12 @@ void PageAddItem(FrontendPage* page, MenuItem* item) { CallOn<void>(kHostPageAdd
 
 void PageComplete(FrontendPage* page) { CallOn<void>(kHostPageComplete, page); }
 
-FrontendManager* GetFrontendManager() { return CallPlain<FrontendManager*>(kHostGetFrontendManager); }
+// Before the game has built its frontend there is none; a record that cannot
+// be read is treated the same, so nothing is ever called on it.
+FrontendManager* GetFrontendManager() {
+    FrontendManager* manager = CallPlain<FrontendManager*>(kHostGetFrontendManager);
+    return IsReadableManager(manager) ? manager : nullptr;
+}
 
 void RegisterPage(FrontendManager* manager, FrontendPage* page) {
     CallOn<void>(kHostRegisterPage, manager, page);
@@ -48,10 +54,6 @@ MenuItem* CreateKeyBindItem(const TextRef* label, const FloatPair* position, con
     return CallPlain<MenuItem*>(kHostCreateKeyBindItem, label, position, label, scale);
 }
 
-WeaponRecord* GetInventoryItem(PlayerRecord* player, int32_t slot) {
-    return static_cast<WeaponRecord*>(CallEcxEax(kHostGetInventoryItem, player, slot));
-}
-
 }  // namespace
 
 void FillGameCalls(HostInterface& host) {
@@ -70,7 +72,6 @@ void FillGameCalls(HostInterface& host) {
     // Variadic, so cdecl already: the caller's format and arguments reach the
     // game untouched when the entry is the game's function itself.
     host.logPrintf = reinterpret_cast<void (*)(int32_t, const char*, ...)>(kHostLogPrintf);
-    host.getInventoryItem = GetInventoryItem;
 }
 
 }  // namespace dk::x86

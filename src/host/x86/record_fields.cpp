@@ -7,14 +7,6 @@ namespace dk::x86 {
 
 namespace {
 
-int32_t PageCount(FrontendManager* manager) { return Field<int32_t>(manager, kManagerPageCount); }
-
-FrontendPage* Page(FrontendManager* manager, int32_t index) {
-    return Field<FrontendPage*>(manager, kManagerPages + index * sizeof(FrontendPage*));
-}
-
-TextRef PageName(FrontendPage* page) { return Field<TextRef>(page, kPageName); }
-
 void SetPageName(FrontendPage* page, TextRef name) { Field<TextRef>(page, kPageName) = name; }
 
 void SetParentName(FrontendPage* page, TextRef name) { Field<TextRef>(page, kPageParentName) = name; }
@@ -64,9 +56,6 @@ void SetBindingSlotByte(int32_t slot, uint8_t value) {
 }  // namespace
 
 void FillRecordFields(HostInterface& host) {
-    host.pageCount = PageCount;
-    host.page = Page;
-    host.pageName = PageName;
     host.setPageName = SetPageName;
     host.setParentName = SetParentName;
     host.clearPageFlags = ClearPageFlags;

@@ -23,6 +23,18 @@ void CallTorch(void* context) {
     CallEcxDl(call->address, call->weapon, call->on);
 }
 
+struct InventoryCall {
+    uintptr_t address;
+    void* player;
+    int32_t slot;
+    void* item;
+};
+
+void CallInventory(void* context) {
+    auto* call = static_cast<InventoryCall*>(context);
+    call->item = CallEcxEax(call->address, call->player, call->slot);
+}
+
 // A guarded 32-bit field; *out stays as it was when the read faults.
 template <typename T>
 bool ReadField(const void* record, uintptr_t offset, T* out) {
@@ -34,6 +46,15 @@ bool ReadField(const void* record, uintptr_t offset, T* out) {
     } else {
         *out = static_cast<T>(word);
     }
+    return true;
+}
+
+// The slot numbers come from a record the game may be rewriting, and the
+// game's lookup trusts them.
+bool GetInventoryItem(PlayerRecord* player, int32_t slot, WeaponRecord** out) {
+    void* item = nullptr;
+    if (!GuardedInventoryCall(kHostGetInventoryItem, player, slot, &item)) return false;
+    *out = static_cast<WeaponRecord*>(item);
     return true;
 }
 
@@ -65,7 +86,15 @@ bool GuardedTorchCall(uintptr_t address, void* weapon, uint8_t on) {
     return RunGuarded(CallTorch, &call);
 }
 
+bool GuardedInventoryCall(uintptr_t address, void* player, int32_t slot, void** item) {
+    InventoryCall call{address, player, slot, nullptr};
+    if (!RunGuarded(CallInventory, &call)) return false;
+    *item = call.item;
+    return true;
+}
+
 void FillTorchPath(HostInterface& host) {
+    host.getInventoryItem = GetInventoryItem;
     host.torchOn = TorchOn;
     host.torchOff = TorchOff;
     host.readInventory = ReadInventory;

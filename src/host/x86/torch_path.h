@@ -9,4 +9,8 @@ namespace dk::x86 {
 // false when it faulted.
 bool GuardedTorchCall(uintptr_t address, void* weapon, uint8_t on);
 
+// Calls an inventory lookup (player in ecx, slot in eax, item back in eax)
+// under a fault guard; false, and *item untouched, when it faulted.
+bool GuardedInventoryCall(uintptr_t address, void* player, int32_t slot, void** item);
+
 }  // namespace dk::x86

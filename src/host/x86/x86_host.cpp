@@ -8,6 +8,7 @@ HostInterface BuildTable() {
     HostInterface host{};
     FillGameCalls(host);
     FillRecordFields(host);
+    FillFrontendReads(host);
     FillTorchPath(host);
     FillCodePatching(host);
     return host;

@@ -9,6 +9,7 @@ const HostInterface& X86Host();
 // Each part of the table is filled by the file that owns that part.
 void FillGameCalls(HostInterface& host);
 void FillRecordFields(HostInterface& host);
+void FillFrontendReads(HostInterface& host);
 void FillTorchPath(HostInterface& host);
 void FillCodePatching(HostInterface& host);
 

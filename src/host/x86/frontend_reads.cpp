@@ -1,0 +1,56 @@
+#include "host/x86/frontend_reads.h"
+
+#include "host/x86/fault_guard.h"
+#include "host/x86/record_offsets.h"
+#include "host/x86/x86_host.h"
+
+namespace dk::x86 {
+
+namespace {
+
+// The page array ends where the page count begins.
+constexpr int32_t kManagerPageSlots = (kManagerPageCount - kManagerPages) / sizeof(FrontendPage*);
+
+uintptr_t AddressOf(const void* record, uintptr_t offset) { return reinterpret_cast<uintptr_t>(record) + offset; }
+
+int32_t PageCount(FrontendManager* manager) {
+    uint32_t count = 0;
+    SafeReadWord(AddressOf(manager, kManagerPageCount), &count);
+    return static_cast<int32_t>(count);
+}
+
+FrontendPage* Page(FrontendManager* manager, int32_t index) {
+    if (index < 0 || index >= kManagerPageSlots) return nullptr;
+    uint32_t page = 0;
+    SafeReadWord(AddressOf(manager, kManagerPages + index * sizeof(FrontendPage*)), &page);
+    return reinterpret_cast<FrontendPage*>(page);
+}
+
+}  // namespace
+
+// The fields lie between the manager's first byte and the end of its page
+// count, less than a memory page apart: when both ends read, so does all between.
+bool IsReadableManager(const FrontendManager* manager) {
+    if (manager == nullptr) return false;
+    uint32_t word = 0;
+    return SafeReadWord(AddressOf(manager, 0), &word) && SafeReadWord(AddressOf(manager, kManagerPageCount), &word);
+}
+
+bool IsPageNamed(FrontendPage* page, const char* name) {
+    if (page == nullptr) return false;
+    uint32_t text = 0;
+    if (!SafeReadWord(AddressOf(page, kPageName), &text) || text == 0) return false;
+    for (uintptr_t at = text;; ++at, ++name) {
+        uint8_t byte = 0;
+        if (!SafeReadByte(at, &byte) || byte != static_cast<uint8_t>(*name)) return false;
+        if (byte == 0) return true;
+    }
+}
+
+void FillFrontendReads(HostInterface& host) {
+    host.pageCount = PageCount;
+    host.page = Page;
+    host.isPageNamed = IsPageNamed;
+}
+
+}  // namespace dk::x86

@@ -25,12 +25,18 @@ int SecondLaunch(const RunContext&);
 int BadLines(const RunContext&);
 int TorchToggle(const RunContext&);
 int TorchFaults(const RunContext&);
+int LiveEdit(const RunContext&);
+int EditThenCapture(const RunContext&);
+int UnicodeFolder(const RunContext&);
+int LongPath(const RunContext&);
 
 inline constexpr Scenario kScenarios[] = {
     {"first_start", FirstStart},     {"controls_links", ControlsLinks}, {"rebind_keys", RebindKeys},
     {"key_names", KeyNames},         {"reset", Reset},                  {"second_launch", SecondLaunch},
     {"bad_lines", BadLines},         {"torch_toggle", TorchToggle},     {"torch_faults", TorchFaults},
     {"protect_fails", ProtectFails}, {"unknown_build", UnknownBuild},   {"second_init", SecondInit},
-    {"shift_capture", ShiftCapture}, {"capture_held", CaptureHeld}};
+    {"shift_capture", ShiftCapture}, {"capture_held", CaptureHeld},
+    {"live_edit", LiveEdit},         {"edit_then_capture", EditThenCapture},
+    {"unicode_folder", UnicodeFolder}, {"long_path", LongPath}};
 
 }  // namespace standin

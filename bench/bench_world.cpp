@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "bindings/binding_file_path.h"
+#include "bindings/binding_file_watch.h"
 #include "bindings/binding_store.h"
 #include "core/installation.h"
 #include "core/startup.h"
@@ -29,7 +30,8 @@ std::string FreshWorld() {
     ResetCustomPages();
     ResetTorchToggle();
     ResetWorkerState();
-    bindingFilePath.clear();
+    ForgetBindingFilePath();
+    ResetBindingFileWatch();
     char pattern[] = "/tmp/dk_bench_XXXXXX";
     if (!mkdtemp(pattern)) std::abort();
     folder = pattern;
@@ -50,7 +52,8 @@ void RemoveWorld() {
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
     folder.clear();
-    bindingFilePath.clear();
+    ForgetBindingFilePath();
+    ResetBindingFileWatch();
 }
 
 }  // namespace dk::bench

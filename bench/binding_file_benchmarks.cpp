@@ -3,6 +3,7 @@
 #include "bench_world.h"
 #include "bindings/action_catalogue.h"
 #include "bindings/binding_file.h"
+#include "bindings/binding_file_watch.h"
 #include "bindings/binding_store.h"
 
 namespace {
@@ -30,5 +31,14 @@ void SaveBindingFile(benchmark::State& state) {
     dk::bench::RemoveWorld();
 }
 BENCHMARK(SaveBindingFile);
+
+// The once-a-second look at the file while nobody edits it: one attributes
+// query, the file not opened.
+void BindingFileCheckUnchanged(benchmark::State& state) {
+    dk::bench::InstalledWorld();
+    for (auto _ : state) benchmark::DoNotOptimize(dk::CheckBindingFileForEdits());
+    dk::bench::RemoveWorld();
+}
+BENCHMARK(BindingFileCheckUnchanged);
 
 }  // namespace

@@ -56,21 +56,38 @@ bool PrepareFolder(const std::string& folder, bool emptyItFirst) {
     return GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY;
 }
 
+namespace {
+
+// The stand-in's own file calls take the literal long form, so a folder
+// beyond the old 260-character limit can be made and filled.
+std::wstring LongForm(const std::wstring& path) {
+    return path.size() > 2 && path[1] == L':' ? L"\\\\?\\" + path : path;
+}
+
+std::wstring Widen(const std::string& text) {
+    std::wstring wide(text.size() + 1, L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<size_t>(length - 1) : 0);
+    return wide;
+}
+
+// The plug-in is loaded (or not): find its entry and point its imports at the world.
+bool Attach(Session* session) {
+    if (!Check(session->module != nullptr, "the plug-in loads as a DLL")) return false;
+    return AdoptPlugin(session->module, session);
+}
+
+}  // namespace
+
 bool PlacePlugin(const std::string& asiPath, const std::string& folder, Session* session) {
     session->folder = folder;
     session->pluginPath = folder + "DuskvaleKeys.asi";
     session->iniPath = folder + "DuskvaleKeys.ini";
+    session->wideIniPath = Widen(session->iniPath);
     if (!CopyFileA(WindowsPath(asiPath).c_str(), session->pluginPath.c_str(), FALSE))
         return Check(false, "copy " + asiPath + " into " + folder);
     SetCurrentDirectoryA(folder.c_str());  // as an ASI loader does
     return true;
-}
-
-bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* session) {
-    if (!PlacePlugin(asiPath, folder, session)) return false;
-    session->module = LoadLibraryA(session->pluginPath.c_str());
-    if (!Check(session->module != nullptr, "the plug-in loads as a DLL")) return false;
-    return AdoptPlugin(session->module, session);
 }
 
 bool AdoptPlugin(HMODULE module, Session* session) {
@@ -90,6 +107,48 @@ bool AdoptPlugin(HMODULE module, Session* session) {
         }
     }
     return Check(all, "the plug-in's imports of the clock, keyboard, Sleep and CreateThread are redirected");
+}
+
+bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* session) {
+    if (!PlacePlugin(asiPath, folder, session)) return false;
+    session->module = LoadLibraryA(session->pluginPath.c_str());
+    return Attach(session);
+}
+
+bool LoadPluginWide(const std::string& asiPath, const std::wstring& folder, Session* session) {
+    const std::wstring plugin = folder + L"DuskvaleKeys.asi";
+    session->wideIniPath = folder + L"DuskvaleKeys.ini";
+    if (!CopyFileW(LongForm(Widen(WindowsPath(asiPath))).c_str(), LongForm(plugin).c_str(), FALSE))
+        return Check(false, "copy " + asiPath + " into the wide folder");
+    SetCurrentDirectoryW(folder.c_str());  // as an ASI loader does; fails beyond 260 characters
+    session->module = LoadLibraryW(plugin.c_str());
+    return Attach(session);
+}
+
+bool PrepareWideFolder(const std::wstring& folder) {
+    for (size_t at = folder.find(L'\\', 3); at != std::wstring::npos; at = folder.find(L'\\', at + 1))
+        CreateDirectoryW(LongForm(folder.substr(0, at)).c_str(), nullptr);
+    for (const wchar_t* name : {L"DuskvaleKeys.ini", L"DuskvaleKeys.ini.tmp", L"DuskvaleKeys.asi"})
+        DeleteFileW(LongForm(folder + name).c_str());
+    const DWORD attributes = GetFileAttributesW(LongForm(folder).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadWideFile(const std::wstring& path) {
+    std::string bytes;
+    FILE* in = _wfopen(LongForm(path).c_str(), L"rb");
+    if (!in) return bytes;
+    char chunk[4096];
+    for (size_t n; (n = std::fread(chunk, 1, sizeof chunk, in)) > 0;) bytes.append(chunk, n);
+    std::fclose(in);
+    return bytes;
+}
+
+bool WriteWideFile(const std::wstring& path, const std::string& bytes) {
+    FILE* out = _wfopen(LongForm(path).c_str(), L"wb");
+    if (!out) return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    return std::fclose(out) == 0 && ok;
 }
 
 std::string ReadFile(const std::string& path) {

@@ -13,6 +13,7 @@ struct Session {
     std::string folder;      // ends with a backslash
     std::string pluginPath;  // the copy that is loaded
     std::string iniPath;     // where the binding file is expected
+    std::wstring wideIniPath;  // the same, whatever characters the folder holds
     HMODULE module = nullptr;
     void (*initialize)() = nullptr;
 };
@@ -27,6 +28,13 @@ bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* 
 // (made current), and the loaded module's export found and imports patched.
 bool PlacePlugin(const std::string& asiPath, const std::string& folder, Session* session);
 bool AdoptPlugin(HMODULE module, Session* session);
+// The same for a folder of any name and length (ends with a backslash),
+// loaded with a plain LoadLibraryW as a loader would.
+bool LoadPluginWide(const std::string& asiPath, const std::wstring& folder, Session* session);
+// An empty folder of any name and length, its parents made as needed.
+bool PrepareWideFolder(const std::wstring& folder);
+std::string ReadWideFile(const std::wstring& path);  // empty when missing
+bool WriteWideFile(const std::wstring& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);  // empty when missing
 bool FileExists(const std::string& path);
 bool WriteTextFile(const std::string& path, const std::string& bytes);  // exact bytes

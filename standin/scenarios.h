@@ -28,6 +28,10 @@ int TorchFaults(const RunContext&);
 int InventoryFaults(const RunContext&);
 int ManagerLate(const RunContext&);
 int LoaderLock(const RunContext&);
+int LiveEdit(const RunContext&);
+int EditThenCapture(const RunContext&);
+int UnicodeFolder(const RunContext&);
+int LongPath(const RunContext&);
 
 // The first start in an empty folder, as a script of checks (the session must
 // outlive it), and the check of the table's bytes it must leave alone.
@@ -40,6 +44,7 @@ inline constexpr Scenario kScenarios[] = {
     {"bad_lines", BadLines},         {"torch_toggle", TorchToggle},     {"torch_faults", TorchFaults},
     {"protect_fails", ProtectFails}, {"unknown_build", UnknownBuild},   {"second_init", SecondInit},
     {"shift_capture", ShiftCapture}, {"capture_held", CaptureHeld},     {"inventory_faults", InventoryFaults},
-    {"manager_late", ManagerLate},   {"loader_lock", LoaderLock}};
+    {"manager_late", ManagerLate},   {"loader_lock", LoaderLock},       {"live_edit", LiveEdit},
+    {"edit_then_capture", EditThenCapture}, {"unicode_folder", UnicodeFolder}, {"long_path", LongPath}};
 
 }  // namespace standin

@@ -1,6 +1,4 @@
 // dkcheck: shows, line by line, what the plug-in makes of a binding file.
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -8,6 +6,7 @@
 
 #include "binding_check.h"
 #include "bindings/file_bytes.h"
+#include "file_argument.h"
 #include "layout_command.h"
 
 namespace {
@@ -24,40 +23,38 @@ constexpr const char* kUsage =
     "Exit status: 0 all lines usable, 1 some line other than a comment or blank\n"
     "was skipped, 2 the file could not be read or the picture not written.\n";
 
-// Opening a folder succeeds on some systems and then reads as an empty file.
-bool IsFolder(const char* path) {
-    struct stat info;
-    return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0)) {
+    std::vector<std::string> arguments = dk::check::Utf8Arguments(argc, argv);
+    if (arguments.size() == 2 && (arguments[1] == "-h" || arguments[1] == "--help")) {
         std::fputs(kUsage, stdout);
         return dk::check::kExitClean;
     }
-    const char* svgPath = nullptr;
-    if (argc == 4 && std::strcmp(argv[1], "--svg") == 0) {
-        svgPath = argv[2];
-        argc -= 2;
-        argv += 2;
+    const bool drawing = arguments.size() == 4 && arguments[1] == "--svg";
+    std::string svgPath;
+    if (drawing) {
+        svgPath = arguments[2];
+        arguments.erase(arguments.begin() + 1, arguments.begin() + 3);
     }
-    if (argc != 2) {
+    if (arguments.size() != 2) {
         std::fputs(kUsage, stderr);
         return dk::check::kExitUnreadable;
     }
-    if (svgPath && std::strcmp(argv[1], dk::check::kDefaultsOption) == 0) return dk::check::DrawDefaultLayout(svgPath);
+    const std::string& path = arguments[1];
+    if (drawing && path == dk::check::kDefaultsOption) return dk::check::DrawDefaultLayout(svgPath);
+    if (dk::check::IsFolder(path)) {
+        std::fprintf(stderr, "dkcheck: cannot read %s: it is a folder\n", path.c_str());
+        return dk::check::kExitUnreadable;
+    }
+    std::FILE* file = dk::check::OpenForReading(path);
+    if (file == nullptr) {
+        std::fprintf(stderr, "dkcheck: cannot read %s: %s\n", path.c_str(), std::strerror(errno));
+        return dk::check::kExitUnreadable;
+    }
     std::string bytes;
-    if (IsFolder(argv[1])) {
-        std::fprintf(stderr, "dkcheck: cannot read %s: it is a folder\n", argv[1]);
-        return dk::check::kExitUnreadable;
-    }
-    if (!dk::ReadFileBytes(argv[1], bytes)) {
-        std::fprintf(stderr, "dkcheck: cannot read %s: %s\n", argv[1], std::strerror(errno));
-        return dk::check::kExitUnreadable;
-    }
-    if (svgPath) return dk::check::DrawFileLayout(svgPath, argv[1], bytes);
+    dk::ReadStreamBytes(file, bytes);
+    if (drawing) return dk::check::DrawFileLayout(svgPath, path, bytes);
     const dk::check::CheckReport report = dk::check::CheckBindingFile(bytes);
     std::fputs(report.text.c_str(), stdout);
     return report.exitCode;

@@ -6,6 +6,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "platform/win32/wide_path.h"
 #endif
 
 namespace dk::check {
@@ -19,10 +21,28 @@ bool WriteAndClose(std::FILE* file, std::string_view bytes) {
     return written && flushed && closed;
 }
 
+#ifdef _WIN32
+// Wide calls, so a picture goes wherever the command line can name.
+std::FILE* OpenForWriting(const std::string& path) {
+    const std::wstring wide = win32::WidePath(path.c_str());
+    return wide.empty() ? nullptr : _wfopen(wide.c_str(), L"wb");
+}
+
+void RemoveFile(const std::string& path) {
+    const std::wstring wide = win32::WidePath(path.c_str());
+    if (!wide.empty()) DeleteFileW(wide.c_str());
+}
+#else
+std::FILE* OpenForWriting(const std::string& path) { return std::fopen(path.c_str(), "wb"); }
+void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
+#endif
+
 // Replaces an existing file in one step, as rename does on POSIX systems.
 bool MoveOver(const std::string& source, const std::string& destination, std::string& error) {
 #ifdef _WIN32
-    if (MoveFileExA(source.c_str(), destination.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE) return true;
+    const std::wstring from = win32::WidePath(source.c_str());
+    const std::wstring to = win32::WidePath(destination.c_str());
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE) return true;
     error = GetLastError() == ERROR_ACCESS_DENIED ? "access denied (a folder, or a read-only or open file?)"
                                                   : "Windows error " + std::to_string(GetLastError());
     return false;
@@ -37,18 +57,18 @@ bool MoveOver(const std::string& source, const std::string& destination, std::st
 
 bool WriteWholeFile(const std::string& path, std::string_view bytes, std::string& error) {
     const std::string temporary = path + ".part";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::FILE* file = OpenForWriting(temporary);
     if (!file) {
         error = std::strerror(errno);
         return false;
     }
     if (!WriteAndClose(file, bytes)) {
         error = std::strerror(errno);
-        std::remove(temporary.c_str());
+        RemoveFile(temporary);
         return false;
     }
     if (!MoveOver(temporary, path, error)) {
-        std::remove(temporary.c_str());
+        RemoveFile(temporary);
         return false;
     }
     return true;

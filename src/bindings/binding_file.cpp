@@ -5,11 +5,13 @@
 
 #include "bindings/binding_file_path.h"
 #include "bindings/binding_file_text.h"
+#include "bindings/binding_file_watch.h"
 #include "bindings/binding_line.h"
 #include "bindings/binding_store.h"
 #include "bindings/file_bytes.h"
 #include "bindings/reference_header.h"
 #include "keys/binding_tokens.h"
+#include "platform/platform.h"
 
 namespace dk {
 
@@ -50,22 +52,47 @@ std::string BindingFileText(SavedCodes& codes) {
 
 }  // namespace
 
-void LoadBindingFile() {
+bool ReadBindingFile(const bool (&kept)[kMaxActionIndex + 1]) {
     std::string bytes;
-    if (!ReadFileBytes(EnsureBindingFilePath(), bytes)) return;
+    if (!ReadFileBytes(bindingFilePath, bytes)) return false;
     for (const std::string& text : SplitBindingLines(bytes)) {
         const BindingLine line = ReadBindingLine(text);
-        if (line.outcome == LineOutcome::Bound) SetOverride(line.index, line.code);
+        if (line.outcome == LineOutcome::Bound && !kept[line.index]) SetOverride(line.index, line.code);
     }
+    return true;
+}
+
+void LoadBindingFile() {
+    if (!HaveBindingFilePath()) return;
+    static constexpr bool kNothingKept[kMaxActionIndex + 1] = {};
+    // Taken before the read: an edit made during it differs and is read later.
+    const FileStamp stamp = Platform().fileStamp(bindingFilePath.c_str());
+    if (ReadBindingFile(kNothingKept)) RememberFileAsRead(stamp);
 }
 
 bool SaveBindingFile() {
+    if (!HaveBindingFilePath() || !TakeUnseenHandEdits()) return false;
     SavedCodes codes{};
     const std::string text = BindingFileText(codes);
-    if (!ReplaceFileBytes(EnsureBindingFilePath(), text)) return false;
+    if (!ReplaceFileBytes(bindingFilePath, text)) return false;
     // Only what reached the disk becomes the recorded binding.
     for (int i = 0; i < kMappableActionCount; ++i) SetOverride(MappableActions[i], codes[i]);
+    RememberOwnSave();
     return true;
+}
+
+bool SaveMenuBinding(ActionIndex index) {
+    HoldMenuBinding(index);
+    return SaveBindingFile();
+}
+
+bool SaveResetBindings() {
+    HoldAllMenuBindings();
+    return SaveBindingFile();
+}
+
+bool BindingFileMissing() {
+    return HaveBindingFilePath() && Platform().fileStamp(bindingFilePath.c_str()).kind != FileKind::File;
 }
 
 }  // namespace dk

@@ -1,15 +1,34 @@
 #pragma once
+#include "bindings/action_catalogue.h"
 
 namespace dk {
 
-// Records every acceptable line of the binding file as an override. A file
-// that is missing or cannot be opened loads nothing; bad lines are skipped.
+// Start-up: records every acceptable line of the binding file as an override.
+// A file that is missing or cannot be opened loads nothing; bad lines are skipped.
 void LoadBindingFile();
 
 // Rewrites the binding file whole from the game's table, then records what it
-// wrote as the overrides of all mappable actions. The file is replaced in one
-// step: when anything fails the old file stays byte for byte, no override
-// changes, and the result is false.
+// wrote as the overrides of all mappable actions. A file changed since the
+// plug-in last read or wrote it is first read as at start-up and put into the
+// game's table, so the save keeps every hand edit; bindings made in the menu
+// and not yet saved keep their keys over the file's lines. The file is
+// replaced in one step: when anything fails (a changed file that cannot be
+// read now included) the old file stays byte for byte and the result is false.
 bool SaveBindingFile();
+
+// A key just bound in the menu: `index` keeps it over the file's line, then
+// the file is saved.
+bool SaveMenuBinding(ActionIndex index);
+
+// After a reset: every action keeps the reset's binding over the file.
+bool SaveResetBindings();
+
+// The first start: the module's path is known and nothing but a missing file
+// (or a directory) is there. False when there is no path: no file is seeded.
+bool BindingFileMissing();
+
+// The start-up reader: each acceptable line sets its action's override, except
+// for actions marked in `kept`. False when the file cannot be opened.
+bool ReadBindingFile(const bool (&kept)[kMaxActionIndex + 1]);
 
 }  // namespace dk

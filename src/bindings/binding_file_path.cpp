@@ -6,6 +6,13 @@ namespace dk {
 
 std::string bindingFilePath;
 
+namespace {
+
+// Asked once: a module's path does not change while it is loaded.
+bool moduleNameUnavailable = false;
+
+}  // namespace
+
 std::string ResolveBindingFilePath(const std::string& moduleFileName) {
     const size_t separator = moduleFileName.find_last_of("\\/");
     const size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
@@ -16,9 +23,22 @@ std::string ResolveBindingFilePath(const std::string& moduleFileName) {
     return directory + name + ".ini";
 }
 
-const std::string& EnsureBindingFilePath() {
-    if (bindingFilePath.empty()) bindingFilePath = ResolveBindingFilePath(Platform().moduleFileName());
-    return bindingFilePath;
+bool HaveBindingFilePath() {
+    if (!bindingFilePath.empty()) return true;
+    if (moduleNameUnavailable) return false;
+    std::string moduleFileName;
+    // A name that is not whole could point at another file: better none at all.
+    if (!Platform().moduleFileName(moduleFileName)) {
+        moduleNameUnavailable = true;
+        return false;
+    }
+    bindingFilePath = ResolveBindingFilePath(moduleFileName);
+    return true;
+}
+
+void ForgetBindingFilePath() {
+    bindingFilePath.clear();
+    moduleNameUnavailable = false;
 }
 
 }  // namespace dk

@@ -8,10 +8,15 @@ namespace dk {
 // gives ".ini"). Backslash and slash both separate folders.
 std::string ResolveBindingFilePath(const std::string& moduleFileName);
 
-// Empty at load; set once from the module's file name, then fixed.
+// UTF-8. Empty at load; set once from the module's file name, then fixed. It
+// stays empty when the module's path cannot be had whole.
 extern std::string bindingFilePath;
 
-// Sets bindingFilePath from Platform().moduleFileName() if it is still empty.
-const std::string& EnsureBindingFilePath();
+// Sets bindingFilePath from the module's path the first time. False when
+// there is no path: the plug-in then reads and writes no file at all.
+bool HaveBindingFilePath();
+
+// Back to the state at load. For tests.
+void ForgetBindingFilePath();
 
 }  // namespace dk

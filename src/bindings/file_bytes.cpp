@@ -1,7 +1,5 @@
 #include "bindings/file_bytes.h"
 
-#include <cstdio>
-
 #include "platform/platform.h"
 
 namespace dk {
@@ -17,9 +15,7 @@ bool WriteAndClose(std::FILE* file, std::string_view bytes) {
 
 }  // namespace
 
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file) return false;
+void ReadStreamBytes(std::FILE* file, std::string& bytes) {
     bytes.clear();
     char buffer[4096];
     size_t count;
@@ -29,15 +25,21 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
         bytes.erase(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
     }
     std::fclose(file);
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+    std::FILE* file = Platform().openFile(path.c_str(), "rb");
+    if (!file) return false;
+    ReadStreamBytes(file, bytes);
     return true;
 }
 
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
     const std::string temporary = path + ".tmp";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    std::FILE* file = Platform().openFile(temporary.c_str(), "wb");
     if (!file) return false;
     if (WriteAndClose(file, bytes) && Platform().replaceFile(temporary.c_str(), path.c_str())) return true;
-    std::remove(temporary.c_str());
+    Platform().removeFile(temporary.c_str());
     return false;
 }
 

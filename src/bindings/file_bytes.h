@@ -1,13 +1,18 @@
 #pragma once
 // Whole-file reads and writes in plain bytes: no text-mode translation, so a
-// file reads and writes the same on every platform.
+// file reads and writes the same on every platform. Files are opened through
+// the platform table, which takes UTF-8 paths.
+#include <cstdio>
 #include <string>
 #include <string_view>
 
 namespace dk {
 
-// False when the file cannot be opened. A read error keeps the bytes read
-// before it, cut back to the last complete line so that no half line is used.
+// Reads an open file to its end and closes it. A read error keeps the bytes
+// read before it, cut back to the last complete line so that no half line is used.
+void ReadStreamBytes(std::FILE* file, std::string& bytes);
+
+// False when the file cannot be opened; otherwise as ReadStreamBytes.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
 
 // Writes `bytes` to path + ".tmp" beside the file, then replaces the file with

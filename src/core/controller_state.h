@@ -25,6 +25,7 @@ struct ControllerState {
     uint32_t lastReapplyTick;
     bool movementPageEntered;    // entry refresh done since the page appeared
     bool actionPageEntered;
+    uint32_t handEditsShown;     // hand edits of the file the pages have caught up with
 };
 
 extern ControllerState controller;

@@ -46,6 +46,7 @@ TickEnd ControllerTick() {
     HandlePageChange(frame.mode, frame.now);
     // While a key is awaited, the table is left to the capture.
     if (!frame.capturingNow) PeriodicReapply(frame.now);
+    CatchUpWithHandEdits();
     RunPageEntry(frame.onMovement, controller.movementPageEntered, movementItems);
     RunPageEntry(frame.onAction, controller.actionPageEntered, actionItems);
     if (frame.mode == kNoCustomPage) return SleepAfterTick(TickEnd::NoCustomPage);

@@ -25,7 +25,7 @@ constexpr uint32_t kAfterInstallMs = 200;
 // On the first start there is no file: the game's own bindings become ours.
 // A file that exists is neither read again nor written here.
 bool SeedWhenFileMissing() {
-    if (!Platform().isFileMissing(EnsureBindingFilePath().c_str())) return false;
+    if (!BindingFileMissing()) return false;
     SeedOverridesFromHost();
     return true;
 }

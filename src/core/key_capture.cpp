@@ -30,7 +30,7 @@ void BindCapturedKey(MenuItem* item, int virtualKey) {
     Host().setItemValue(item, code);
     ActionIndex index = 0;
     if (!ReadItemIndex(item, index)) return;
-    if (SetBinding(index, code)) SaveBindingFile();
+    if (SetBinding(index, code)) SaveMenuBinding(index);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "core/page_entry.h"
 
+#include "bindings/binding_file_watch.h"
 #include "bindings/binding_store.h"
+#include "core/controller_state.h"
 #include "core/item_index.h"
 
 namespace dk {
@@ -18,6 +20,13 @@ void RunPageEntry(bool shown, bool& entered, const std::vector<MenuItem*>& items
         Host().setItemValue(item, ReadHostBinding(index));
     }
     entered = true;
+}
+
+void CatchUpWithHandEdits() {
+    if (controller.handEditsShown == HandEditReads()) return;
+    controller.handEditsShown = HandEditReads();
+    controller.movementPageEntered = false;
+    controller.actionPageEntered = false;
 }
 
 }  // namespace dk

@@ -10,4 +10,8 @@ namespace dk {
 // A page not shown clears its flag, so the next showing refreshes again.
 void RunPageEntry(bool shown, bool& entered, const std::vector<MenuItem*>& items);
 
+// After a hand edit of the binding file was read, the page shown refreshes
+// as on entry, so it shows the edit's keys at once.
+void CatchUpWithHandEdits();
+
 }  // namespace dk

@@ -18,7 +18,7 @@ void ResetPageToDefaults(bool onMovement) {
         if (item == nullptr || !ReadItemIndex(item, index)) continue;
         if (FindDefaultBinding(index, code)) Host().setItemValue(item, code);
     }
-    SaveBindingFile();
+    SaveResetBindings();
 }
 
 }  // namespace dk

@@ -1,5 +1,6 @@
 #include "core/periodic_reapply.h"
 
+#include "bindings/binding_file_watch.h"
 #include "bindings/binding_store.h"
 #include "core/controller_state.h"
 #include "core/controller_timing.h"
@@ -9,6 +10,8 @@ namespace dk {
 void PeriodicReapply(uint32_t now) {
     if (!MoreThanPassed(now, controller.lastReapplyTick, kReapplyIntervalMs)) return;
     controller.lastReapplyTick = now;
+    // A hand edit read now goes into the game's table with this very apply.
+    CheckBindingFileForEdits();
     ApplyOverrides();
 }
 

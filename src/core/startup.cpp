@@ -14,7 +14,7 @@ void RunStartup() {
     // A call site that cannot be made writable leaves the game showing its own
     // key names; the bindings themselves work all the same, so carry on.
     Host().redirectKeyNameCall();
-    EnsureBindingFilePath();
+    HaveBindingFilePath();
     LoadBindingFile();
 }
 

@@ -1,10 +1,26 @@
 #pragma once
 // The Windows services the portable code uses, as a table: the DLL installs the
 // real ones, tests install a virtual clock and a scripted keyboard.
+//
+// Paths are UTF-8 on this side of the table; the Windows side converts them to
+// wide characters at each call, so any folder name works.
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace dk {
+
+enum class FileKind : uint8_t { Missing, File, Directory };
+
+// What one attributes query tells of a path. The time is the system's own
+// last-write time; it is only ever compared for equality.
+struct FileStamp {
+    FileKind kind;
+    uint64_t lastWrite;
+    uint64_t size;
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
 
 struct PlatformInterface {
     uint32_t (*tickCount)();
@@ -13,8 +29,12 @@ struct PlatformInterface {
     void (*initLock)();
     void (*enterLock)();
     void (*leaveLock)();
-    bool (*isFileMissing)(const char* path);  // absent, unreadable attributes, or a directory
-    std::string (*moduleFileName)();          // the plug-in's file, else the game's
+    // The plug-in's file, else the game's. False when the whole path cannot be
+    // had: a cut or garbled path must never name a file.
+    bool (*moduleFileName)(std::string& path);
+    FileStamp (*fileStamp)(const char* path);  // Missing also when the query fails
+    std::FILE* (*openFile)(const char* path, const char* mode);  // as fopen; others may share the file
+    bool (*removeFile)(const char* path);
     bool (*replaceFile)(const char* source, const char* destination);  // one step, durable
 };
 

@@ -33,9 +33,11 @@ class BindingFilePathTest : public testing::BindingsTest {};
 
 TEST_F(BindingFilePathTest, ComputedOnceFromTheModuleName) {
     platform->moduleFileName = (folder / "Keys.asi").string();
-    EXPECT_EQ(EnsureBindingFilePath(), (folder / "Keys.ini").string());
+    ASSERT_TRUE(HaveBindingFilePath());
+    EXPECT_EQ(bindingFilePath, (folder / "Keys.ini").string());
     platform->moduleFileName = (folder / "Other.asi").string();
-    EXPECT_EQ(EnsureBindingFilePath(), (folder / "Keys.ini").string());
+    ASSERT_TRUE(HaveBindingFilePath());
+    EXPECT_EQ(bindingFilePath, (folder / "Keys.ini").string());
 }
 
 TEST_F(BindingFilePathTest, SaveAndLoadFindTheFileThemselves) {

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "bindings/binding_file_path.h"
+#include "bindings/binding_file_watch.h"
 #include "bindings/binding_store.h"
 #include "host/host_interface.h"
 #include "support/fake_binding_table.h"
@@ -44,7 +45,8 @@ protected:
         InstallHostInterface(&host);
         fake::ResetFakeBindingTable(0);
         ClearBindingStore();
-        bindingFilePath.clear();
+        ForgetBindingFilePath();
+        ResetBindingFileWatch();
         platform = &fake::InstallFakePlatform();
         char pattern[] = "/tmp/dk_bindings_XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -54,7 +56,8 @@ protected:
     void TearDown() override {
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
-        bindingFilePath.clear();
+        ForgetBindingFilePath();
+        ResetBindingFileWatch();
     }
 
     // Points the binding file at `name` inside this test's folder.

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "bindings/binding_file_path.h"
+#include "bindings/binding_file_watch.h"
 #include "bindings/binding_store.h"
 #include "core/controller_state.h"
 #include "core/controller_tick.h"
@@ -36,7 +37,8 @@ protected:
         ResetCustomPages();
         ResetTorchToggle();
         ResetWorkerState();
-        bindingFilePath.clear();
+        ForgetBindingFilePath();
+        ResetBindingFileWatch();
         char pattern[] = "/tmp/dk_core_XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         folder = pattern;
@@ -47,7 +49,8 @@ protected:
     void TearDown() override {
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
-        bindingFilePath.clear();
+        ForgetBindingFilePath();
+        ResetBindingFileWatch();
     }
 
     std::string IniText() const {

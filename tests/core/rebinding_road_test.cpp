@@ -40,7 +40,8 @@ TEST_F(RebindingRoadTest, KeyChosenOnThePageReachesGameTableFileAndNextStart) {
     ClearBindingStore();
     ResetCustomPages();
     ResetWorkerState();
-    bindingFilePath.clear();
+    ForgetBindingFilePath();
+    ResetBindingFileWatch();
     const int savesBefore = windows->replaceCalls;
     StartAndInstall();
     EXPECT_EQ(windows->replaceCalls, savesBefore);  // the file exists: not written

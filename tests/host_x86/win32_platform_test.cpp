@@ -5,6 +5,7 @@
 #include <string>
 
 #include "host_x86/check.h"
+#include "platform/win32/wide_path.h"
 #include "platform/win32/win32_platform.h"
 
 using namespace dk;
@@ -46,20 +47,61 @@ DK_TEST(EveryPlatformEntryIsFilled) {
     const PlatformInterface& platform = win32::Win32Platform();
     CHECK(platform.tickCount && platform.sleep && platform.isKeyDown);
     CHECK(platform.initLock && platform.enterLock && platform.leaveLock);
-    CHECK(platform.isFileMissing && platform.moduleFileName && platform.replaceFile);
+    CHECK(platform.moduleFileName && platform.fileStamp && platform.openFile && platform.removeFile &&
+          platform.replaceFile);
 }
 
-// A directory in the file's place counts as missing, as an absent path does.
-DK_TEST(AFileIsMissingWhenAbsentOrADirectory) {
+DK_TEST(WidePathsTakeTheLongFormWhenAbsolute) {
+    const struct {
+        const char* utf8;
+        const wchar_t* wide;
+    } cases[] = {
+        {"C:\\Games\\Keys.ini", L"\\\\?\\C:\\Games\\Keys.ini"},
+        {"c:/Games/Keys.ini", L"\\\\?\\c:\\Games\\Keys.ini"},
+        {"\\\\server\\share\\Keys.ini", L"\\\\?\\UNC\\server\\share\\Keys.ini"},
+        {"\\\\?\\C:\\Keys.ini", L"\\\\?\\C:\\Keys.ini"},
+        {"Keys.ini", L"Keys.ini"},
+        {"C:\\Игры 游戏\\Keys.ini", L"\\\\?\\C:\\\u0418\u0433\u0440\u044b \u6e38\u620f\\Keys.ini"},
+        {"C:\\\xff.ini", L""},  // not UTF-8
+    };
+    for (const auto& c : cases) CHECK(win32::WidePath(c.utf8) == c.wide);
+    std::string utf8;
+    const wchar_t loneSurrogate[] = {L'a', 0xD800, L'b'};
+    CHECK(!win32::Utf8FromWide(loneSurrogate, 3, utf8));
+    CHECK(win32::Utf8FromWide(L"\u6e38.ini", 5, utf8) && utf8 == "游.ini");
+}
+
+// A name outside every 8-bit code page: stamp, write, replace, read, remove.
+DK_TEST(FileCallsTakeAnyName) {
     const PlatformInterface& platform = win32::Win32Platform();
-    const std::string file = TempPath("present.ini");
+    const std::string file = TempPath("Игры_游戏.ini");
+    const std::string source = file + ".tmp";
+    CHECK(platform.fileStamp(file.c_str()).kind == FileKind::Missing);
+    for (const char* text : {"old", "newer"}) {
+        std::FILE* out = platform.openFile(source.c_str(), "wb");
+        CHECK(out != nullptr);
+        if (out == nullptr) return;
+        std::fputs(text, out);
+        std::fclose(out);
+        CHECK(platform.replaceFile(source.c_str(), file.c_str()));
+    }
+    const FileStamp stamp = platform.fileStamp(file.c_str());
+    CHECK(stamp.kind == FileKind::File && stamp.size == 5 && stamp.lastWrite != 0);
+    CHECK(platform.fileStamp(source.c_str()).kind == FileKind::Missing);
+    std::FILE* in = platform.openFile(file.c_str(), "rb");
+    char text[8] = {};
+    CHECK(in != nullptr && std::fread(text, 1, sizeof text, in) == 5 && std::string(text) == "newer");
+    if (in != nullptr) std::fclose(in);
+    CHECK(platform.removeFile(file.c_str()));
+    CHECK(!platform.removeFile(file.c_str()));
+    CHECK(platform.fileStamp(file.c_str()).kind == FileKind::Missing);
+}
+
+DK_TEST(ADirectoryIsNoFile) {
+    const PlatformInterface& platform = win32::Win32Platform();
     const std::string directory = TempPath("folder.ini");
-    WriteText(file, "x");
     CreateDirectoryA(directory.c_str(), nullptr);
-    CHECK(!platform.isFileMissing(file.c_str()));
-    CHECK(platform.isFileMissing(directory.c_str()));
-    CHECK(platform.isFileMissing(TempPath("absent.ini").c_str()));
-    DeleteFileA(file.c_str());
+    CHECK(platform.fileStamp(directory.c_str()).kind == FileKind::Directory);
     RemoveDirectoryA(directory.c_str());
 }
 
@@ -71,7 +113,7 @@ DK_TEST(ReplacingAFileTakesTheSourcesPlace) {
     WriteText(source, "new");
     CHECK(platform.replaceFile(source.c_str(), destination.c_str()));
     CHECK(ReadText(destination) == "new");
-    CHECK(platform.isFileMissing(source.c_str()));
+    CHECK(platform.fileStamp(source.c_str()).kind == FileKind::Missing);
     CHECK(!platform.replaceFile(source.c_str(), destination.c_str()));
     CHECK(ReadText(destination) == "new");
     DeleteFileA(destination.c_str());
@@ -82,11 +124,12 @@ DK_TEST(TheModuleFileNameComesFromTheModuleHandle) {
     const PlatformInterface& platform = win32::Win32Platform();
     const HMODULE saved = win32::moduleHandle;
     win32::moduleHandle = nullptr;
-    CHECK(EndsWith(platform.moduleFileName(), "host_x86_tests.exe"));
+    std::string name;
+    CHECK(platform.moduleFileName(name) && EndsWith(name, "host_x86_tests.exe"));
     win32::moduleHandle = GetModuleHandleA("kernel32.dll");
-    std::string kernel = platform.moduleFileName();
-    for (char& c : kernel) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    CHECK(EndsWith(kernel, "kernel32.dll"));
+    CHECK(platform.moduleFileName(name));
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    CHECK(EndsWith(name, "kernel32.dll"));
     win32::moduleHandle = saved;
 }
 

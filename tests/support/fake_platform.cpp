@@ -43,12 +43,28 @@ void EnterLock() {
 
 void LeaveLock() { --state.lockDepth; }
 
-bool IsFileMissing(const char* path) {
-    struct stat info;
-    return stat(path, &info) != 0 || S_ISDIR(info.st_mode);
+bool ModuleFileName(std::string& path) {
+    path = state.moduleFileName;
+    return state.moduleNameWhole;
 }
 
-std::string ModuleFileName() { return state.moduleFileName; }
+FileStamp StampOf(const char* path) {
+    ++state.stampQueries;
+    struct stat info;
+    if (stat(path, &info) != 0) return {FileKind::Missing, 0, 0};
+    if (S_ISDIR(info.st_mode)) return {FileKind::Directory, 0, 0};
+    const uint64_t nanoseconds =
+        static_cast<uint64_t>(info.st_mtim.tv_sec) * 1000000000u + static_cast<uint64_t>(info.st_mtim.tv_nsec);
+    return {FileKind::File, nanoseconds, static_cast<uint64_t>(info.st_size)};
+}
+
+std::FILE* OpenFile(const char* path, const char* mode) {
+    ++state.fileOpens;
+    if (!state.lockedPath.empty() && state.lockedPath == path) return nullptr;
+    return std::fopen(path, mode);
+}
+
+bool RemoveFile(const char* path) { return std::remove(path) == 0; }
 
 bool ReplaceFile(const char* source, const char* destination) {
     ++state.replaceCalls;
@@ -58,7 +74,7 @@ bool ReplaceFile(const char* source, const char* destination) {
 
 const PlatformInterface table = {
     TickCount, Sleep, IsKeyDown, InitLock, EnterLock, LeaveLock,
-    IsFileMissing, ModuleFileName, ReplaceFile,
+    ModuleFileName, StampOf, OpenFile, RemoveFile, ReplaceFile,
 };
 
 }  // namespace

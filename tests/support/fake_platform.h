@@ -24,8 +24,12 @@ struct FakePlatformState {
     int lockDepth = 0;                   // > 0 while the lock is held
     int maxLockDepth = 0;
     std::string moduleFileName = "C:\\Games\\Duskvale\\DuskvaleKeys.asi";
+    bool moduleNameWhole = true;         // false: the module's path cannot be had
     bool failReplace = false;            // the next replaceFile calls fail
     int replaceCalls = 0;
+    std::string lockedPath;              // opening it fails, as when an editor holds it unshared
+    int stampQueries = 0;
+    int fileOpens = 0;
 };
 
 // Installs the fake as the process's platform, from a fresh state, and returns it.

@@ -1,6 +1,6 @@
 #include "platform/win32/win32_platform.h"
 
-#include <cstring>
+#include "platform/win32/wide_path.h"
 
 namespace dk::win32 {
 
@@ -25,25 +25,55 @@ void EnterLock() { EnterCriticalSection(&controllerLock); }
 
 void LeaveLock() { LeaveCriticalSection(&controllerLock); }
 
-bool IsFileMissing(const char* path) {
-    const DWORD attributes = GetFileAttributesA(path);
-    return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+// Windows allows module paths of up to 32,767 characters.
+constexpr DWORD kLongestPath = 32768;
+
+// A buffer that is too small comes back full, possibly without a terminator,
+// so only a length below the buffer's size proves the path whole: grow until
+// it is. A failed call or a name with no UTF-8 form gives no path at all.
+bool ModuleFileName(std::string& path) {
+    std::wstring buffer;
+    for (DWORD size = MAX_PATH;; size = size * 2 < kLongestPath ? size * 2 : kLongestPath) {
+        buffer.assign(size, L'\0');
+        const DWORD length = GetModuleFileNameW(moduleHandle, buffer.data(), size);
+        if (length == 0) return false;
+        if (length < size) return Utf8FromWide(buffer.data(), length, path);
+        if (size == kLongestPath) return false;
+    }
 }
 
-// A failed call leaves the buffer empty. A path too long for the buffer comes
-// back cut, and older systems then leave out the terminator: count at most
-// the buffer.
-std::string ModuleFileName() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(moduleHandle, path, MAX_PATH);
-    return std::string(path, strnlen(path, MAX_PATH));
+uint64_t Join(DWORD high, DWORD low) { return (static_cast<uint64_t>(high) << 32) | low; }
+
+// One attributes query: the file is not opened.
+FileStamp StampOf(const char* path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    const std::wstring wide = WidePath(path);
+    if (wide.empty() || !GetFileAttributesExW(wide.c_str(), GetFileExInfoStandard, &data)) {
+        return {FileKind::Missing, 0, 0};
+    }
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return {FileKind::Directory, 0, 0};
+    return {FileKind::File, Join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime),
+            Join(data.nFileSizeHigh, data.nFileSizeLow)};
+}
+
+// The runtime's default sharing lets an editor open the file at the same time.
+std::FILE* OpenFile(const char* path, const char* mode) {
+    const std::wstring wide = WidePath(path);
+    std::wstring wideMode;
+    for (const char* c = mode; *c != '\0'; ++c) wideMode += static_cast<wchar_t>(*c);
+    return wide.empty() ? nullptr : _wfopen(wide.c_str(), wideMode.c_str());
+}
+
+bool RemoveFile(const char* path) {
+    const std::wstring wide = WidePath(path);
+    return !wide.empty() && DeleteFileW(wide.c_str()) != FALSE;
 }
 
 // The new text must be on the disk before the name points at it, or a power
 // cut right after the move could leave an empty binding file.
-bool FlushToDisk(const char* path) {
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+bool FlushToDisk(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     const bool flushed = FlushFileBuffers(file) != FALSE;
     CloseHandle(file);
@@ -51,8 +81,10 @@ bool FlushToDisk(const char* path) {
 }
 
 bool MoveOver(const char* source, const char* destination) {
-    return FlushToDisk(source) &&
-           MoveFileExA(source, destination, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+    const std::wstring from = WidePath(source);
+    const std::wstring to = WidePath(destination);
+    return !from.empty() && !to.empty() && FlushToDisk(from) &&
+           MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 }  // namespace
@@ -65,8 +97,10 @@ const PlatformInterface& Win32Platform() {
         .initLock = InitLock,
         .enterLock = EnterLock,
         .leaveLock = LeaveLock,
-        .isFileMissing = IsFileMissing,
         .moduleFileName = ModuleFileName,
+        .fileStamp = StampOf,
+        .openFile = OpenFile,
+        .removeFile = RemoveFile,
         .replaceFile = MoveOver,
     };
     return table;

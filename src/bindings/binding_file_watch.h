@@ -1,0 +1,39 @@
+#pragma once
+// The binding file as a player edits it while the game runs. The plug-in keeps
+// the stamp (last-write time and size) of the file as it last read or wrote
+// it; a different stamp is someone else's edit. An edit is read once its stamp
+// has stood still from one check to the next, so a file an editor is still
+// writing is never read half-way.
+#include <cstdint>
+
+#include "bindings/action_catalogue.h"
+#include "platform/platform.h"
+
+namespace dk {
+
+// The periodic look at the file: one attributes query, and the file is read
+// only when it changed and has stood still since the previous check. The
+// overrides then hold the edit; the caller applies them. A file that vanished
+// or became a directory changes nothing; one that cannot be read now is tried
+// again at the next check. True when an edit was read.
+bool CheckBindingFileForEdits();
+
+// Before a save: reads a file changed since the plug-in last read or wrote it.
+// False when such a file cannot be read now, and the save must not overwrite it.
+bool TakeUnseenHandEdits();
+
+// How many hand edits have been read since load, for pages to catch up.
+uint32_t HandEditReads();
+
+// A binding made in the menu keeps its key over the file until it is saved.
+void HoldMenuBinding(ActionIndex index);
+void HoldAllMenuBindings();
+
+// The file as the plug-in has just read or written it.
+void RememberFileAsRead(const FileStamp& stamp);
+void RememberOwnSave();
+
+// Back to the state at load. For tests.
+void ResetBindingFileWatch();
+
+}  // namespace dk

@@ -1,0 +1,176 @@
+// The binding file edited while the game runs, and the plug-in in folders
+// whose names no 8-bit code page holds or that are longer than 260 characters.
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "checks.h"
+#include "expected_file.h"
+#include "game_bindings.h"
+#include "game_frontend.h"
+#include "game_image.h"
+#include "scenarios.h"
+
+namespace standin {
+namespace {
+
+constexpr uint8_t kQ = 16, kT = 20, kK = 37;
+constexpr uint32_t kPollMs = 50;
+
+// The plug-in's once-a-second look at the file comes with its re-apply of the
+// bindings. A slot it keeps forcing back is spoiled after every re-apply, so
+// the slot's return marks the next one.
+struct CheckWatch {
+    int action = 20;  // an action the first start gave an override
+    uint8_t kept = 0;
+    int seen = 0;
+};
+
+void SpoilCanary(CheckWatch* watch) { SetBindingSlotByte(watch->action, watch->kept ^ 0x5A); }
+
+// Polls for `ms` of virtual time; onCheck(n) runs right after the n-th
+// re-apply seen (the first is the one the watch starts on).
+void WatchChecks(Script& script, std::shared_ptr<CheckWatch> watch, uint32_t ms, std::function<void(int)> onCheck) {
+    script.Do([watch] {
+        watch->kept = BindingSlotByte(watch->action);
+        SpoilCanary(watch.get());
+    });
+    for (uint32_t t = 0; t < ms; t += kPollMs) {
+        script.After(kPollMs).Do([watch, onCheck] {
+            if (BindingSlotByte(watch->action) != watch->kept) return;
+            onCheck(++watch->seen);
+            SpoilCanary(watch.get());
+        });
+    }
+    script.Do([watch] { SetBindingSlotByte(watch->action, watch->kept); });
+}
+
+void CheckSlot(int action, uint8_t byte, const std::string& what) {
+    char line[200];
+    std::snprintf(line, sizeof line, "%s (slot %d holds 0x%02x, expected 0x%02x)", what.c_str(), action,
+                  BindingSlotByte(action), byte);
+    Check(BindingSlotByte(action) == byte, line);
+}
+
+}  // namespace
+
+int LiveEdit(const RunContext& context) {
+    Session session;
+    if (!Boot(context, BootOptions{}, &session)) return FinishRun("live_edit");
+    auto watch = std::make_shared<CheckWatch>();
+    auto editedAt = std::make_shared<uint32_t>(0);
+    Script script;
+    ShowStartAndSettle(script);
+    WatchChecks(script, watch, 4000, [&session, editedAt](int check) {
+        if (check == 1) {
+            Check(WriteTextFile(session.iniPath, "# edited while the game runs\r\n17=Q\r\n"), "the edit is saved");
+            *editedAt = VirtualNow();
+        } else if (check == 2) {
+            CheckSlot(17, GameDefaultKey(17), "the first check after the edit leaves the table alone");
+        } else if (check == 3) {
+            CheckSlot(17, kQ, "the second check after the edit puts it into the table");
+            CheckSlot(18, GameDefaultKey(18), "an action without a line keeps its binding");
+            std::printf("note: the edit reached the table %u ms (virtual) after it was saved\n",
+                        static_cast<unsigned>(VirtualNow() - *editedAt));
+            Check(VirtualNow() - *editedAt <= 2200, "the edit applies within about two seconds");
+        }
+    });
+    script.Do([watch] { Check(watch->seen >= 3, "three re-applies seen in four seconds"); });
+    OpenFromStart(script, "mymovementkeys");
+    script.Do([] { CheckDrawn("mymovementkeys", "17", "Q"); });
+    // On the page: the page shows the edit's keys by itself.
+    script.Do([&session] { WriteTextFile(session.iniPath, "17=Q\r\n18=T\r\n"); }).After(2200);
+    script.Do([] {
+        CheckDrawn("mymovementkeys", "18", "T");
+        CheckSlot(18, kT, "the edit on the page is in the table");
+    });
+    CaptureOnItem(script, "19", [](Script& s) { TapKeyForCapture(s, 'K'); });
+    script.Do([&session] {
+        const std::string file = ReadFile(session.iniPath);
+        CheckWrittenFile(file, "after a key bound in the menu");
+        Check(FileHasLine(file, "17=Q ; MOVE_FORWARD") && FileHasLine(file, "18=T ; MOVE_BACKWARDS") &&
+                  FileHasLine(file, "19=K ; MOVE_LEFT_STRAFE"),
+              "the menu's save keeps both hand edits beside its own key");
+    });
+    RunPlugin(session, std::move(script), 1, false, nullptr);
+    return FinishRun("live_edit");
+}
+
+int EditThenCapture(const RunContext& context) {
+    Session session;
+    if (!Boot(context, BootOptions{}, &session)) return FinishRun("edit_then_capture");
+    Script script;
+    ShowStartAndSettle(script);
+    OpenFromStart(script, "mymovementkeys");
+    // Saved just before Enter: no check has read it when the key is bound.
+    script.Do([&session] { WriteTextFile(session.iniPath, "17=E\r\n18=T\r\n# by hand\r\n"); });
+    CaptureOnItem(script, "17", [](Script& s) { TapKeyForCapture(s, 'K'); });
+    script.Do([&session] {
+        const std::string file = ReadFile(session.iniPath);
+        CheckWrittenFile(file, "after an edit and then a capture");
+        Check(FileHasLine(file, "17=K ; MOVE_FORWARD"), "the key just bound wins over the edit's line for it");
+        Check(FileHasLine(file, "18=T ; MOVE_BACKWARDS"), "the hand edit is kept");
+        CheckSlot(17, kK, "the captured key is in the table");
+        CheckSlot(18, kT, "the edit is in the table");
+        CheckDrawn("mymovementkeys", "18", "T");
+    });
+    RunPlugin(session, std::move(script), 1, false, nullptr);
+    return FinishRun("edit_then_capture");
+}
+
+namespace {
+
+std::wstring WideTempFolder() {
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, temp);
+    return std::wstring(temp) + L"dk-standin\\";
+}
+
+// First start creates the file, a hand edit is read while the game runs, and
+// a key bound in the menu rewrites it: all in `folder`.
+int CreateReadRewrite(const RunContext& context, const std::wstring& folder, const char* scenario) {
+    ResetWorld(WorldOptions{});
+    std::string why;
+    Session session;
+    if (!Check(BuildGameImage(true, &why), "the game image covers every fixed address " + why) ||
+        !Check(PrepareWideFolder(folder), "the scenario folder is made") ||
+        !LoadPluginWide(context.asi, folder, &session)) {
+        return FinishRun(scenario);
+    }
+    std::printf("note: the plug-in's path is %u characters long\n",
+                static_cast<unsigned>(folder.size() + wcslen(L"DuskvaleKeys.asi")));
+    Script script;
+    ShowStartAndSettle(script);
+    script.Do([&session] {
+        CheckWrittenFile(ReadWideFile(session.wideIniPath), "created at the first start");
+        Check(WriteWideFile(session.wideIniPath, "17=Q\r\n"), "the edit is saved");
+    });
+    script.After(2200).Do([] { CheckSlot(17, kQ, "the hand edit is read while the game runs"); });
+    OpenFromStart(script, "mymovementkeys");
+    CaptureOnItem(script, "18", [](Script& s) { TapKeyForCapture(s, 'T'); });
+    script.Do([&session] {
+        const std::string file = ReadWideFile(session.wideIniPath);
+        CheckWrittenFile(file, "rewritten after a key bound in the menu");
+        Check(FileHasLine(file, "17=Q ; MOVE_FORWARD") && FileHasLine(file, "18=T ; MOVE_BACKWARDS"),
+              "the rewritten file holds the edit and the new key");
+    });
+    RunPlugin(session, std::move(script), 1, false, nullptr);
+    return FinishRun(scenario);
+}
+
+}  // namespace
+
+int UnicodeFolder(const RunContext& context) {
+    // Cyrillic and Chinese in one name: no 8-bit code page holds both.
+    return CreateReadRewrite(context, WideTempFolder() + L"\u0418\u0433\u0440\u044b \u6e38\u620f Duskvale\\",
+                             "unicode_folder");
+}
+
+int LongPath(const RunContext& context) {
+    std::wstring folder = WideTempFolder() + L"long_path\\";
+    while (folder.size() < 280) folder += L"a folder name long enough to pass the old limit in a few steps\\";
+    return CreateReadRewrite(context, folder, "long_path");
+}
+
+}  // namespace standin

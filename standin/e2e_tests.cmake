@@ -5,7 +5,10 @@ find_program(DK_WINE wine)
 
 set(DK_E2E_SCENARIOS
     first_start controls_links rebind_keys key_names reset second_launch bad_lines
-    torch_toggle torch_faults protect_fails unknown_build second_init shift_capture capture_held)
+    torch_toggle torch_faults protect_fails unknown_build second_init shift_capture capture_held
+    named_keys
+    named_keys_restart
+    key_name_threads)
 
 if(DK_WIN32_BUILD_DIR AND DK_WINE)
     foreach(scenario IN LISTS DK_E2E_SCENARIOS)

@@ -25,12 +25,19 @@ int SecondLaunch(const RunContext&);
 int BadLines(const RunContext&);
 int TorchToggle(const RunContext&);
 int TorchFaults(const RunContext&);
+int NamedKeys(const RunContext&);
+int NamedKeysRestart(const RunContext&);
+int KeyNameThreads(const RunContext&);
 
 inline constexpr Scenario kScenarios[] = {
     {"first_start", FirstStart},     {"controls_links", ControlsLinks}, {"rebind_keys", RebindKeys},
     {"key_names", KeyNames},         {"reset", Reset},                  {"second_launch", SecondLaunch},
     {"bad_lines", BadLines},         {"torch_toggle", TorchToggle},     {"torch_faults", TorchFaults},
     {"protect_fails", ProtectFails}, {"unknown_build", UnknownBuild},   {"second_init", SecondInit},
-    {"shift_capture", ShiftCapture}, {"capture_held", CaptureHeld}};
+    {"shift_capture", ShiftCapture}, {"capture_held", CaptureHeld},
+    {"named_keys", NamedKeys},
+    {"named_keys_restart", NamedKeysRestart},
+    {"key_name_threads", KeyNameThreads},
+};
 
 }  // namespace standin

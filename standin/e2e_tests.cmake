@@ -6,7 +6,8 @@ set(DK_E2E_SCENARIOS
     first_start controls_links rebind_keys key_names reset second_launch bad_lines
     torch_toggle torch_faults protect_fails unknown_build second_init shift_capture capture_held
     inventory_faults manager_late loader_lock
-    live_edit edit_then_capture unicode_folder long_path)
+    live_edit edit_then_capture unicode_folder long_path
+    named_keys named_keys_restart key_name_threads)
 
 if(DK_WIN32_BUILD_DIR AND DK_WINE_RUNNER)
     foreach(scenario IN LISTS DK_E2E_SCENARIOS)

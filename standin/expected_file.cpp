@@ -16,7 +16,7 @@ const char* const kKeyNames[103] = {
     "BACKSLASH", "Z", "X", "C", "V", "B", "N", "M", "COMMA", "PERIOD", "SLASH", "RSHIFT", "MULTIPLY",
     "LMENU", "SPACE", "CAPITAL", "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10",
     "NUMLOCK", "SCROLL", "NUMPAD7", "NUMPAD8", "NUMPAD9", "SUBTRACT", "NUMPAD4", "NUMPAD5", "NUMPAD6",
-    "ADD", "NUMPAD1", "NUMPAD2", "NUMPAD3", "NUMPAD0", "DECIMAL", "", "", "", "F11", "F12", "", "", "",
+    "ADD", "NUMPAD1", "NUMPAD2", "NUMPAD3", "NUMPAD0", "DECIMAL", "", "", "OEM_102", "F11", "F12", "", "", "",
     "", "", "", "", "", "", "", "", "F13", "F14", "F15"};
 
 struct ActionFacts {
@@ -43,6 +43,8 @@ const ActionFacts* Facts(int action) {
 
 bool IsDigitKey(int32_t code) { return code >= 2 && code <= 11; }
 
+bool IsMouseCode(int32_t code) { return code == -34 || code == -32 || code == -28 || code == -29; }
+
 }  // namespace
 
 std::string ExpectedDisplayName(int32_t code) {
@@ -55,13 +57,34 @@ std::string ExpectedDisplayName(int32_t code) {
         case -29: return "MOUSE X2";
         case 156: return "NUMPADENTER";
         case 157: return "RCONTROL";
+        case 181: return "DIVIDE";
+        case 184: return "RMENU";
+        case 197: return "PAUSE";
+        case 199: return "HOME";
+        case 200: return "UP";
+        case 201: return "PRIOR";
+        case 203: return "LEFT";
+        case 205: return "RIGHT";
+        case 207: return "END";
+        case 208: return "DOWN";
+        case 209: return "NEXT";
+        case 210: return "INSERT";
+        case 211: return "DELETE";
+        case 221: return "APPS";
     }
     if (code >= 1 && code <= 102 && kKeyNames[code][0]) return kKeyNames[code];
+    // The game's signed reading of a slot names the key of that byte.
+    if (code >= -128 && code <= -2) return ExpectedDisplayName(code + 256);
     return "unsupported";
 }
 
-std::string ExpectedToken(int8_t hostByte) {
-    int32_t code = hostByte;
+int32_t ExpectedReadBack(uint8_t hostByte) {
+    int32_t asSigned = static_cast<int8_t>(hostByte);
+    return IsMouseCode(asSigned) ? asSigned : hostByte;
+}
+
+std::string ExpectedToken(uint8_t hostByte) {
+    int32_t code = ExpectedReadBack(hostByte);
     if (code == 0) return "NONE";
     if (code == -1) return "PRESS_A_KEY";
     if (IsDigitKey(code)) return "KEY_" + std::string(kKeyNames[code]);
@@ -72,7 +95,7 @@ std::string ExpectedToken(int8_t hostByte) {
     return name;
 }
 
-std::string ExpectedBindingLine(int action, int8_t hostByte) {
+std::string ExpectedBindingLine(int action, uint8_t hostByte) {
     return std::to_string(action) + "=" + ExpectedToken(hostByte) + " ; " + Facts(action)->name;
 }
 
@@ -102,19 +125,21 @@ std::vector<std::string> SplitCrLf(const std::string& bytes, bool* allCrLf) {
 bool CheckWrittenFile(const std::string& bytes, const std::string& when) {
     bool crlf = false;
     std::vector<std::string> lines = SplitCrLf(bytes, &crlf);
-    bool ok = Check(lines.size() == 186, when + ": the binding file has 186 lines (has " +
+    bool ok = Check(lines.size() == 201, when + ": the binding file has 201 lines (has " +
                                              std::to_string(lines.size()) + ")");
     ok &= Check(crlf, when + ": every line of the binding file ends with CR LF");
-    if (lines.size() != 186) return false;
+    if (lines.size() != 201) return false;
     ok &= Check(lines[0] == "# Duskvale extra keybinds (custom pages)" && lines[4].empty() &&
-                    lines[59] == "# 0x01->1   ESCAPE" && lines[148] == "# 0x9D->157 RCONTROL" &&
-                    lines[151] == "# Current saved bindings",
+                    lines[59] == "# 0x01->1   ESCAPE" && lines[142] == "# 0x56->86  OEM_102 (extra key of ISO keyboards)" &&
+                    lines[149] == "# 0x9D->157 RCONTROL" && lines[154] == "# 0xC8->200 UP" &&
+                    lines[155] == "# 0xC9->201 PRIOR (Page Up)" && lines[163] == "# 0xDD->221 APPS (Menu key)" &&
+                    lines[166] == "# Current saved bindings",
                 when + ": the file's header is in place");
     std::string mismatch;
     for (int i = 0; i < 33 && mismatch.empty(); ++i) {
         int action = kMappableActions[i];
-        std::string want = ExpectedBindingLine(action, static_cast<int8_t>(BindingSlotByte(action)));
-        if (lines[153 + i] != want) mismatch = "line " + std::to_string(154 + i) + " is \"" + lines[153 + i] +
+        std::string want = ExpectedBindingLine(action, BindingSlotByte(action));
+        if (lines[168 + i] != want) mismatch = "line " + std::to_string(169 + i) + " is \"" + lines[168 + i] +
                                                "\", expected \"" + want + "\"";
     }
     ok &= Check(mismatch.empty(), when + ": the binding lines mirror the game's table" +

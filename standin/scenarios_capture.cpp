@@ -58,7 +58,8 @@ int KeyNames(const RunContext& context) {
     Script script;
     ShowStartAndSettle(script);
     script.Do([] {
-        const int32_t codes[] = {0, -1, 2, 11, 1, 46, -34, 222, -32, 224, -28, -29, 156, 157, 84, 200, 228, -100};
+        const int32_t codes[] = {0,  -1,  2,   11, 1,   46,  -34, 222, -32, 224, -28, -29, 156, 157,
+                                 84, 200, 201, 86, 221, 228, 255, -99, -100, -33, -2, -128, 256};
         std::string wrong;
         for (int32_t code : codes) {
             std::string drawn = DrawKeyName(code);
@@ -71,7 +72,7 @@ int KeyNames(const RunContext& context) {
         const struct {
             const char* item;
             const char* name;
-        } kShown[] = {{"17", "W"}, {"18", "S"}, {"2", "X"}, {"12", "G"}, {"29", "unsupported"}, {"11", "SPACE"}};
+        } kShown[] = {{"17", "W"}, {"18", "S"}, {"2", "X"}, {"12", "G"}, {"29", "RCONTROL"}, {"11", "SPACE"}};
         for (const auto& s : kShown) CheckDrawn("mymovementkeys", s.item, s.name);
     });
     CaptureOnItem(script, "21", [](Script& s) {

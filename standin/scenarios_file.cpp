@@ -126,7 +126,7 @@ int BadLines(const RunContext& context) {
     script.Do([&] {
         std::string file = ReadFile(session.iniPath);
         CheckWrittenFile(file, "after a rebinding");
-        Check(FileHasLine(file, "45=K ; CRAWL") && FileHasLine(file, "38=-99 ; LOOKAROUND_FP") &&
+        Check(FileHasLine(file, "45=K ; CRAWL") && FileHasLine(file, "38=RCONTROL ; LOOKAROUND_FP") &&
                   FileHasLine(file, "22=S ; PEEK_RIGHT"),
               "the rewritten file keeps what was loaded and adds the new key");
     });

@@ -54,17 +54,16 @@ void CheckMovementPage() {
         if (ItemKind(item) != kKindKeyBind) continue;
         ++keyItems;
         int action = std::stoi(ItemName(item));
-        valuesMatch &= ItemValue(item) == static_cast<int8_t>(BindingSlotByte(action));
+        valuesMatch &= ItemValue(item) == ExpectedReadBack(BindingSlotByte(action));
         selectable += ItemSelectable(item);
     }
     Check(keyItems == 14, "the movement page holds 14 key-bind items (" + std::to_string(keyItems) + ")");
     Check(valuesMatch, "each key-bind item shows its action's binding from the table");
-    Check(selectable == 13, "all but the one bound to a negative byte (RUN) take Enter");
+    Check(selectable == 14, "every key-bound item takes Enter (" + std::to_string(selectable) + ")");
     uint8_t* run = FindItem(page, "29");
-    uint8_t* crawl = FindItem(page, "45");  // the item made right after RUN
-    Check(run && ItemColourIs(run, 108, 82, 75, 170) && !ItemSelectable(run),
-          "RUN, bound to 0x9D, is dimmed and not selectable");
-    Check(crawl && ItemColourIs(crawl, 200, 210, 175, 170), "the next item has the normal colour again");
+    Check(run && ItemColourIs(run, 200, 210, 175, 170) && ItemSelectable(run) && ItemValue(run) == 157,
+          "RUN, bound to right Control (0x9D), has the normal colour, takes Enter and holds 157");
+    CheckDrawn("mymovementkeys", "29", "RCONTROL");
     uint8_t* forward = FindItem(page, "17");
     Check(forward && ItemLabel(forward) == "A_FWD_PC", "item 17 is labelled A_FWD_PC");
     uint8_t* reset = FindItem(page, "reset_button");
@@ -106,7 +105,7 @@ Script FirstStartScript(const Session& run) {
         Check(FileExists(session->iniPath), "the binding file is created beside the plug-in");
         CheckWrittenFile(file, "first start");
         Check(TableIsGameDefault(), "the game's own bindings stay in its table");
-        for (const char* line : {"0=E ; USE", "9=MOUSE_LEFT ; PUNCH_ATTACK", "12=G ; GRAPPLE", "29=-99 ; RUN",
+        for (const char* line : {"0=E ; USE", "9=MOUSE_LEFT ; PUNCH_ATTACK", "12=G ; GRAPPLE", "29=RCONTROL ; RUN",
                                  "39=KEY_1 ; INVENTORY_SLOT_1", "48=NONE ; TOGGLE_TORCH"})
             Check(FileHasLine(file, line), std::string("the file holds the game's binding \"") + line + "\"");
         CheckCustomPagesInstalled();

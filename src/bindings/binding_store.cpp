@@ -11,10 +11,10 @@ void FillDefaultBindings() {
     for (const CatalogueEntry& entry : ActionCatalogue) DefaultBindings[entry.index] = entry.defaultCode;
 }
 
-// The game keeps one signed byte per action; the other three bytes of its slot
-// are not ours.
+// The game keeps one byte per action; the other three bytes of its slot are
+// not ours. A key above 127 reads back as itself, so it keeps its name.
 KeyCode ReadHostBinding(ActionIndex index) {
-    return static_cast<int8_t>(Host().bindingSlotByte(index));
+    return KeyCodeOfByte(Host().bindingSlotByte(index));
 }
 
 void WriteHostBinding(ActionIndex index, KeyCode code) {

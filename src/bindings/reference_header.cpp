@@ -5,6 +5,8 @@
 #include "bindings/action_catalogue.h"
 #include "bindings/binding_file_text.h"
 #include "keys/binding_tokens.h"
+#include "keys/key_display_name.h"
+#include "keys/key_name_table.h"
 
 namespace dk {
 
@@ -65,14 +67,6 @@ constexpr const char* kKeyTitle[] = {
 
 constexpr const char* kHeaderEnd[] = {"#"};
 
-// The scan codes listed, as runs of consecutive codes; each has a token of its own.
-struct CodeRun {
-    KeyCode first;
-    KeyCode last;
-};
-
-constexpr CodeRun kListedCodes[] = {{1, 83}, {87, 88}, {100, 102}, {156, 157}};
-
 struct KeyNote {
     KeyCode code;
     const char* note;
@@ -82,6 +76,8 @@ struct KeyNote {
 constexpr KeyNote kKeyNotes[] = {
     {14, "(Backspace)"}, {28, "(Enter)"},     {55, "(numpad *)"}, {56, "(Left Alt)"},
     {58, "(Caps Lock)"}, {74, "(numpad -)"}, {78, "(numpad +)"}, {83, "(numpad .)"},
+    {86, "(extra key of ISO keyboards)"},     {181, "(numpad /)"}, {184, "(Right Alt)"},
+    {201, "(Page Up)"},  {209, "(Page Down)"}, {221, "(Menu key)"},
 };
 
 template <size_t N>
@@ -121,8 +117,9 @@ void WriteReferenceHeader(std::string& out) {
     AppendLines(out, kActionPageTitle);
     AppendIndexLabels(out, kActionLabels);
     AppendLines(out, kKeyTitle);
-    for (const CodeRun& run : kListedCodes) {
-        for (KeyCode code = run.first; code <= run.last; ++code) AppendKeyLine(out, code);
+    // Every key with a name of its own, in code order.
+    for (KeyCode code = 1; code <= kHighestNamedScanCode; ++code) {
+        if (HasDisplayName(code)) AppendKeyLine(out, code);
     }
     AppendLines(out, kHeaderEnd);
 }

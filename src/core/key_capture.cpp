@@ -12,8 +12,6 @@ namespace dk {
 
 namespace {
 
-constexpr int kHighestScannedKey = 254;
-
 // Takes the pending item and ends the capture, under the lock.
 MenuItem* TakePendingItem() {
     Platform().enterLock();
@@ -24,9 +22,7 @@ MenuItem* TakePendingItem() {
     return item;
 }
 
-void BindCapturedKey(MenuItem* item, int virtualKey) {
-    // Whatever code comes back is stored, 0 included: the key is not scanned again.
-    const KeyCode code = VirtualKeyToKeyCode(virtualKey);
+void BindCapturedKey(MenuItem* item, KeyCode code) {
     Host().setItemValue(item, code);
     ActionIndex index = 0;
     if (!ReadItemIndex(item, index)) return;
@@ -35,11 +31,12 @@ void BindCapturedKey(MenuItem* item, int virtualKey) {
 
 }  // namespace
 
-int ScanForKeyDown() {
-    for (int virtualKey = kHighestScannedKey; virtualKey >= 0; --virtualKey) {
-        if (Platform().isKeyDown(virtualKey)) return virtualKey;
+KeyCode ScanForBindableKey() {
+    for (int virtualKey = kHighestScannedVirtualKey; virtualKey > 0; --virtualKey) {
+        const KeyCode code = VirtualKeyToKeyCode(virtualKey);
+        if (code != NONE && Platform().isKeyDown(virtualKey)) return code;
     }
-    return -1;
+    return NONE;
 }
 
 TickEnd CaptureStep(const TickFrame& frame) {
@@ -47,11 +44,11 @@ TickEnd CaptureStep(const TickFrame& frame) {
     if (!MoreThanPassed(frame.now, controller.lastActionTick, kCaptureDelayMs)) {
         return TickEnd::CaptureTooSoon;
     }
-    const int virtualKey = ScanForKeyDown();
-    if (virtualKey < 0) return TickEnd::CaptureNoKey;
+    const KeyCode code = ScanForBindableKey();
+    if (code == NONE) return TickEnd::CaptureNoKey;
     controller.lastActionTick = frame.now;
     MenuItem* item = TakePendingItem();
-    if (item != nullptr) BindCapturedKey(item, virtualKey);
+    if (item != nullptr) BindCapturedKey(item, code);
     return TickEnd::CaptureTookKey;
 }
 

@@ -1,13 +1,16 @@
 #pragma once
 #include "core/tick_frame.h"
 #include "core/tick_sleeps.h"
+#include "keys/key_code.h"
 
 namespace dk {
 
-// The highest virtual key that is down, scanning from 254 to 0, or -1 for
-// none. The highest wins so that a key Windows also reports under a
-// narrower code is taken under that code (left Shift as 160, not 16).
-int ScanForKeyDown();
+// The code of the highest virtual key that is down and has one, scanning from
+// 254 down to 1, or NONE. The highest wins so that a key Windows also reports
+// under a narrower code is taken under that code (left Shift as 160, not 16).
+// A key without a code (the middle button, the Windows keys) is passed over,
+// so pressing it never unbinds anything.
+KeyCode ScanForBindableKey();
 
 // A capture under way on a custom page: once Enter has been released and the
 // delay after the press has passed, the first key found becomes the pending

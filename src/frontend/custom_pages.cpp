@@ -102,7 +102,8 @@ bool RegisterCustomPages() {
 void AddKeyBindItem(PageHandle* handle, const char* label, float x, float y, ActionIndex action,
                     const char* name) {
     const KeyCode binding = ReadHostBinding(action);
-    const bool capturable = binding >= 0;
+    // A mouse binding cannot be changed from the page; every key binding can.
+    const bool capturable = !IsMouseCode(binding);
     if (!capturable) SetColour(kUncapturableColour);
     const TextRef labelRef = Text(label);
     const FloatPair position{x, y};

@@ -3,14 +3,10 @@
 
 namespace dk {
 
-inline constexpr int kWideNameCapacity = 64;
-
-// The display name as UTF-16 in one static buffer of 64 code units, cut at 63
-// plus the terminator; each call overwrites it. The game's redirected key-name
-// call lands here through the x86 entry.
+// The display name as a constant UTF-16 string. Nothing is written at call
+// time, so any game thread may ask at any moment; the pointer stays valid for
+// the life of the module. The game's redirected key-name call lands here
+// through the x86 entry.
 const char16_t* KeyNameWide(KeyCode code);
-
-// Widens an 8-bit name byte for byte into `out`, cut to fit with its terminator.
-void WidenKeyName(const char* name, char16_t (&out)[kWideNameCapacity]);
 
 }  // namespace dk

@@ -32,6 +32,15 @@ constexpr Alias kAliases[] = {
     {"LEFTALT", "LMENU"},
     {"CAPSLOCK", "CAPITAL"},
     {"ENTER", "RETURN"},
+    {"PAGEUP", "PRIOR"},
+    {"PGUP", "PRIOR"},
+    {"PAGEDOWN", "NEXT"},
+    {"PGDN", "NEXT"},
+    {"RALT", "RMENU"},
+    {"UPARROW", "UP"},
+    {"DOWNARROW", "DOWN"},
+    {"LEFTARROW", "LEFT"},
+    {"RIGHTARROW", "RIGHT"},
 };
 
 }  // namespace

@@ -31,6 +31,9 @@ inline constexpr int kVkDown = 0x28;
 inline constexpr int kVkSnapshot = 0x2C;
 inline constexpr int kVkInsert = 0x2D;
 inline constexpr int kVkDelete = 0x2E;
+inline constexpr int kVkLWin = 0x5B;
+inline constexpr int kVkRWin = 0x5C;
+inline constexpr int kVkApps = 0x5D;
 inline constexpr int kVkNumpad0 = 0x60;
 inline constexpr int kVkNumpad1 = 0x61;
 inline constexpr int kVkNumpad2 = 0x62;
@@ -55,6 +58,7 @@ inline constexpr int kVkF13 = 0x7C;
 inline constexpr int kVkF14 = 0x7D;
 inline constexpr int kVkF15 = 0x7E;
 inline constexpr int kVkF16 = 0x7F;
+inline constexpr int kVkF24 = 0x87;
 inline constexpr int kVkNumLock = 0x90;
 inline constexpr int kVkScroll = 0x91;
 inline constexpr int kVkLShift = 0xA0;
@@ -74,5 +78,6 @@ inline constexpr int kVkOem4 = 0xDB;       // [{
 inline constexpr int kVkOem5 = 0xDC;       // \|
 inline constexpr int kVkOem6 = 0xDD;       // ]}
 inline constexpr int kVkOem7 = 0xDE;       // '"
+inline constexpr int kVkOem102 = 0xE2;     // the extra key of ISO keyboards
 
 }  // namespace dk

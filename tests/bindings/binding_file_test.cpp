@@ -18,7 +18,7 @@ using testing::SameOverrides;
 using testing::WriteWholeFile;
 
 // The file as the player gets it after a reset, written out here line by line
-// (only the 90 key lines are generated, from their own list below).
+// (only the 105 key lines are generated, from their own list below).
 const char* const kExpectedTop[] = {
     "# Duskvale extra keybinds (custom pages)",
     "# format: index=KEY_NAME   (numbers still accepted too)",
@@ -98,8 +98,11 @@ const struct {
     {69, "NUMLOCK"}, {70, "SCROLL"}, {71, "NUMPAD7"}, {72, "NUMPAD8"}, {73, "NUMPAD9"},
     {74, "SUBTRACT (numpad -)"}, {75, "NUMPAD4"}, {76, "NUMPAD5"}, {77, "NUMPAD6"}, {78, "ADD (numpad +)"},
     {79, "NUMPAD1"}, {80, "NUMPAD2"}, {81, "NUMPAD3"}, {82, "NUMPAD0"}, {83, "DECIMAL (numpad .)"},
-    {87, "F11"}, {88, "F12"}, {100, "F13"}, {101, "F14"}, {102, "F15"}, {156, "NUMPADENTER"},
-    {157, "RCONTROL"},
+    {86, "OEM_102 (extra key of ISO keyboards)"}, {87, "F11"}, {88, "F12"}, {100, "F13"}, {101, "F14"},
+    {102, "F15"}, {156, "NUMPADENTER"}, {157, "RCONTROL"}, {181, "DIVIDE (numpad /)"},
+    {184, "RMENU (Right Alt)"}, {197, "PAUSE"}, {199, "HOME"}, {200, "UP"}, {201, "PRIOR (Page Up)"},
+    {203, "LEFT"}, {205, "RIGHT"}, {207, "END"}, {208, "DOWN"}, {209, "NEXT (Page Down)"},
+    {210, "INSERT"}, {211, "DELETE"}, {221, "APPS (Menu key)"},
 };
 
 const char* const kExpectedBottom[] = {
@@ -174,20 +177,21 @@ TEST_F(BindingFileTest, SavedFileAfterResetIsExactToTheByte) {
     ResetToDefaults();
     ASSERT_TRUE(SaveBindingFile());
     const std::vector<std::string> expected = ExpectedLinesAfterReset();
-    ASSERT_EQ(expected.size(), 186u);
+    ASSERT_EQ(expected.size(), 201u);
     EXPECT_EQ(expected[59], "# 0x01->1   ESCAPE");
-    EXPECT_EQ(expected[148], "# 0x9D->157 RCONTROL");
+    EXPECT_EQ(expected[149], "# 0x9D->157 RCONTROL");
+    EXPECT_EQ(expected[154], "# 0xC8->200 UP");
     EXPECT_EQ(ReadWholeFile(path), JoinWithCrLf(expected));
 }
 
 TEST_F(BindingFileTest, SaveWritesTheGameTableAndRecordsItsReadBack) {
     const auto path = UseFile();
     SetBinding(9, 222);          // mouse left, as a capture records it
-    fake::SetFakeSlotByte(53, 0x9D);  // right Control reads back as -99
+    fake::SetFakeSlotByte(53, 0x9D);  // right Control, once read back as -99
     ASSERT_TRUE(SaveBindingFile());
     const std::string text = ReadWholeFile(path);
     EXPECT_NE(text.find("\r\n9=MOUSE_LEFT ; PUNCH_ATTACK\r\n"), std::string::npos);
-    EXPECT_NE(text.find("\r\n53=-99 ; EXECUTE\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n53=RCONTROL ; EXECUTE\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\n17=NONE ; MOVE_FORWARD\r\n"), std::string::npos);
     for (ActionIndex index = 0; index <= kMaxActionIndex; ++index) {
         EXPECT_EQ(BindingOverrides[index].overrideSet, IsMappable(index)) << index;
@@ -196,7 +200,7 @@ TEST_F(BindingFileTest, SaveWritesTheGameTableAndRecordsItsReadBack) {
         }
     }
     EXPECT_EQ(BindingOverrides[9].overrideCode, -34);
-    EXPECT_EQ(BindingOverrides[53].overrideCode, -99);
+    EXPECT_EQ(BindingOverrides[53].overrideCode, 157);
 }
 
 TEST_F(BindingFileTest, SaveReplacesWhateverTheFileHeld) {
@@ -204,7 +208,7 @@ TEST_F(BindingFileTest, SaveReplacesWhateverTheFileHeld) {
     WriteWholeFile(path, std::string(5000, '\n') + "17=W\n");
     ASSERT_TRUE(SaveBindingFile());
     const std::string text = ReadWholeFile(path);
-    EXPECT_EQ(CountLines(text), 186);
+    EXPECT_EQ(CountLines(text), 201);
     EXPECT_EQ(text.find("\n\n"), std::string::npos);  // only CR LF, never a bare LF run
     EXPECT_TRUE(OnlyFileIn(folder, "DuskvaleKeys.ini"));
 }

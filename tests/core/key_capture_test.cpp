@@ -24,7 +24,7 @@ TEST_P(KeyScanTest, HighestKeyDownIsBound) {
     EXPECT_EQ(ControllerTick(), TickEnd::CaptureTookKey);
     EXPECT_EQ(Item("mymovementkeys", "29").value, c.code);
     EXPECT_EQ(fake::FakeSlotByte(29), c.slotByte);
-    EXPECT_EQ(BindingOverrides[29].overrideCode, static_cast<KeyCode>(static_cast<int8_t>(c.slotByte)));
+    EXPECT_EQ(BindingOverrides[29].overrideCode, KeyCodeOfByte(c.slotByte));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -35,9 +35,32 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"rightControl", {kVkControl, kVkRControl}, 157, 157},
         ScanCase{"twoLettersHigherWins", {'A', 'Q'}, 16, 16},
         ScanCase{"leftMouse", {kVkLButton}, 222, 0xDE},
-        // A key without a code binds "no key"; it is not skipped.
-        ScanCase{"unknownKeyBindsNone", {254, 'A'}, 0, 0}),
+        ScanCase{"capsLock", {kVkCapital}, 58, 58},
+        ScanCase{"pageUp", {kVkPrior}, 201, 201},
+        ScanCase{"apostrophe", {kVkOem7}, 40, 40},
+        ScanCase{"rightAlt", {kVkMenu, kVkRMenu}, 184, 184},
+        // A key without a code is passed over for a lower one that has one.
+        ScanCase{"unknownKeyPassedOver", {254, kVkLWin, 'A'}, 30, 30}),
     [](const auto& info) { return std::string(info.param.what); });
+
+// The middle button, the Windows keys and the like bind nothing: the item keeps
+// waiting and neither the table nor the file changes.
+TEST_F(CoreTest, OnlyKeysWithoutACodeKeepTheCaptureWaiting) {
+    StartAndInstall();
+    OpenPage("mymovementkeys");
+    const std::string fileBefore = IniText();
+    const uint8_t slotBefore = fake::FakeSlotByte(17);
+    PressEnterOn("mymovementkeys", "17");
+    fake::AdvanceClock(300);
+    for (int key : {kVkMButton, kVkLWin, kVkSnapshot, kVkF24, 254}) fake::PressKey(key);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(ControllerTick(), TickEnd::CaptureNoKey);
+    EXPECT_EQ(Item("mymovementkeys", "17").value, PRESS_A_KEY);
+    EXPECT_EQ(fake::FakeSlotByte(17), slotBefore);
+    EXPECT_EQ(IniText(), fileBefore);
+    EXPECT_TRUE(controller.capturing);
+    EXPECT_EQ(CaptureKey(kVkCapital), TickEnd::CaptureTookKey);
+    EXPECT_EQ(fake::FakeSlotByte(17), 58);
+}
 
 TEST_F(CoreTest, EnterPressedAgainAfterReleaseBindsEnter) {
     StartAndInstall();

@@ -22,17 +22,21 @@ TEST_F(RebindingRoadTest, KeyChosenOnThePageReachesGameTableFileAndNextStart) {
     EXPECT_EQ(forward.value, PRESS_A_KEY);
     EXPECT_TRUE(controller.capturing);
 
-    EXPECT_EQ(CaptureKey('Q'), TickEnd::CaptureTookKey);
-    EXPECT_EQ(forward.value, 16);
-    EXPECT_EQ(fake::FakeSlotByte(17), 16);
+    // Right Control: a key above 127, which the game's byte holds as 0x9D.
+    EXPECT_EQ(CaptureKey(kVkRControl), TickEnd::CaptureTookKey);
+    EXPECT_EQ(forward.value, 157);
+    EXPECT_EQ(fake::FakeSlotByte(17), 0x9D);
     EXPECT_FALSE(controller.capturing);
-    EXPECT_NE(IniText().find("17=Q ; MOVE_FORWARD"), std::string::npos);
+    EXPECT_NE(IniText().find("17=RCONTROL ; MOVE_FORWARD"), std::string::npos);
 
     // The game puts its own key back: forced back within a second.
     fake::SetFakeSlotByte(17, 17);
     fake::AdvanceClock(1001);
     ControllerTick();
-    EXPECT_EQ(fake::FakeSlotByte(17), 16);
+    EXPECT_EQ(fake::FakeSlotByte(17), 0x9D);
+    OpenPage("myactionkeys");
+    OpenPage("mymovementkeys");
+    EXPECT_EQ(forward.value, 157);  // entered again: still the key, by name
 
     // Next start: a fresh game holding W again, the file read at start-up.
     game = &fake::InstallFakeHost();
@@ -45,9 +49,11 @@ TEST_F(RebindingRoadTest, KeyChosenOnThePageReachesGameTableFileAndNextStart) {
     const int savesBefore = windows->replaceCalls;
     StartAndInstall();
     EXPECT_EQ(windows->replaceCalls, savesBefore);  // the file exists: not written
-    EXPECT_EQ(fake::FakeSlotByte(17), 16);
+    EXPECT_EQ(fake::FakeSlotByte(17), 0x9D);
     OpenPage("mymovementkeys");
-    EXPECT_EQ(Item("mymovementkeys", "17").value, 16);
+    EXPECT_EQ(Item("mymovementkeys", "17").value, 157);
+    EXPECT_EQ(Item("mymovementkeys", "17").selectable, 1);  // built selectable, so rebindable
+    EXPECT_EQ(PressEnterOn("mymovementkeys", "17"), TickEnd::PressTaken);
 }
 
 }  // namespace

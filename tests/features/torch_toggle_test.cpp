@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "keys/virtual_key_codes.h"
 #include "keys/virtual_keys.h"
 #include "support/fake_binding_table.h"
 #include "support/fake_host.h"
@@ -68,7 +69,8 @@ TEST_F(TorchToggleTest, HeldKeyTogglesOnceAndLogsEachChange) {
 }
 
 TEST_F(TorchToggleTest, NoKeyOrUnpollableCodeDoesNothing) {
-    for (uint8_t code : {0, 0xFF /* waiting */, 12 /* punctuation */, 156 /* keypad Enter */}) {
+    // No key captures these, so none polls them.
+    for (uint8_t code : {0, 0xFF, 84, 156 /* keypad Enter */}) {
         SCOPED_TRACE(static_cast<int>(code));
         fake::SetFakeSlotByte(kTorchToggleAction, code);
         for (int vk = 0; vk < 256; ++vk) fake::PressKey(vk);
@@ -77,6 +79,25 @@ TEST_F(TorchToggleTest, NoKeyOrUnpollableCodeDoesNothing) {
         EXPECT_EQ(weapon->torchOnCalls + weapon->torchOffCalls, 0);
         EXPECT_TRUE(fake::FakeHost().log.empty());
         EXPECT_TRUE(fake::FakeHost().playerRecord.itemQueries.empty());
+    }
+}
+
+// The slot is read as a key, not a signed byte: keys above 127 work as well.
+TEST_F(TorchToggleTest, AnyCapturableKeyWorksAsTheTorchKey) {
+    const struct {
+        uint8_t slotByte;
+        int virtualKey;
+    } cases[] = {{58, kVkCapital}, {0x9D, kVkRControl}, {0xC8, kVkUp}, {0xC9, kVkPrior},
+                 {12, kVkOemMinus}, {0xDE, kVkLButton}, {0xE3, kVkXButton2}};
+    int presses = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.slotByte));
+        fake::SetFakeSlotByte(kTorchToggleAction, c.slotByte);
+        fake::PressKey(c.virtualKey);
+        TorchStep();
+        fake::ReleaseKey(c.virtualKey);
+        TorchStep();
+        EXPECT_EQ(weapon->torchOnCalls + weapon->torchOffCalls, ++presses);
     }
 }
 

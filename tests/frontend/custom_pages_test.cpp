@@ -156,12 +156,13 @@ TEST_F(CustomPagesTest, EveryMappableActionAppearsOnce) {
     EXPECT_EQ(shown, std::multiset<ActionIndex>(MappableActions.begin(), MappableActions.end()));
 }
 
-// The game's byte is signed: mouse buttons and codes above 127 read negative and
-// cannot be captured from the page.
+// Only a mouse binding cannot be captured from the page; keys above 127 read
+// back as themselves and stay selectable.
 TEST_F(CustomPagesTest, SlotByteDecidesColourAndSelectable) {
     const struct { uint8_t byte; int32_t value; bool capturable; } cases[] = {
-        {0, 0, true}, {1, 1, true}, {127, 127, true}, {128, -128, false},
-        {156, -100, false}, {0xDE, -34, false}, {0xFF, -1, false},
+        {0, 0, true}, {1, 1, true}, {127, 127, true}, {128, 128, true},
+        {156, 156, true}, {0x9D, 157, true}, {0xFF, 255, true},
+        {0xDE, -34, false}, {0xE0, -32, false}, {0xE4, -28, false}, {0xE3, -29, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.byte));

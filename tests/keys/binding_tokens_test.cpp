@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "keys/key_code.h"
 #include "keys/key_name_map.h"
 
 namespace dk {
@@ -26,7 +27,9 @@ TEST(FormatKeyToken, NamesWhereThereAreNamesNumbersElsewhere) {
         {1, "ESCAPE"}, {14, "BACK"}, {56, "LMENU"}, {88, "F12"}, {156, "NUMPADENTER"},
         {-34, "MOUSE_LEFT"}, {222, "MOUSE_LEFT"}, {-32, "MOUSE_RIGHT"}, {224, "MOUSE_RIGHT"},
         {-28, "MOUSE_X1"}, {-29, "MOUSE_X2"},
-        {84, "84"}, {200, "200"}, {-2, "-2"}, {-100, "-100"},
+        {84, "84"}, {-2, "-2"}, {-33, "-33"}, {-128, "-128"}, {255, "255"},
+        {86, "OEM_102"}, {181, "DIVIDE"}, {184, "RMENU"}, {200, "UP"}, {201, "PRIOR"}, {209, "NEXT"},
+        {221, "APPS"}, {-100, "NUMPADENTER"}, {-99, "RCONTROL"},
         {kMin, "-2147483648"}, {kMax, "2147483647"},
     };
     for (const FormatCase& c : cases) EXPECT_EQ(FormatKeyToken(c.code), c.token) << c.code;
@@ -47,6 +50,11 @@ TEST(ParseKeyToken, ReadsNamesAliasesAndQuotes) {
         {"PRESS A KEY", -1}, {"NO_KEYBIND_SET", 0}, {"*No Keybind Set*", 0}, {"NONE", 0},
         {"NUMPAD7", 71}, {"MOUSE LEFT", -34}, {"numpadenter", 156}, {"rcontrol", 157},
         {"MOUSE_X1 ; thumb button", -28}, {"  f15 # last", 102},
+        {"OEM_102", 86}, {"oem 102", 86}, {"DIVIDE", 181}, {"RMENU", 184}, {"ralt", 184},
+        {"PAUSE", 197}, {"HOME", 199}, {"UP", 200}, {"UpArrow", 200}, {"PRIOR", 201},
+        {"PAGEUP", 201}, {"PgUp", 201}, {"LEFT", 203}, {"LEFTARROW", 203}, {"RIGHT", 205},
+        {"rightarrow", 205}, {"END", 207}, {"DOWN", 208}, {"DOWNARROW", 208}, {"NEXT", 209},
+        {"PageDown", 209}, {"PGDN", 209}, {"INSERT", 210}, {"DELETE", 211}, {"APPS", 221},
     };
     for (const ParseCase& c : cases) {
         KeyCode code = 12345;
@@ -74,7 +82,7 @@ TEST(ParseKeyToken, FailsWithoutTouchingTheOutput) {
         "", "   ", "; comment", "# comment", "unsupported", "left alt", "caps lock",
         "numpad 7", "KEY_10", "MOUSE", "2147483648", "-2147483649", "0x80000000",
         "99999999999999999999", "12abc", "08", "0x", "0xG", "+", "-", "+-1", "- 1",
-        "\"28\"", "'28'", "0b1", "1.5", "1e3",
+        "\"28\"", "'28'", "0b1", "1.5", "1e3", "page up", "up arrow", "right alt",
     };
     for (const std::string& token : tokens) {
         KeyCode code = 12345;
@@ -90,18 +98,22 @@ TEST(ParseKeyToken, ReadsBackWhatFormatWrites) {
         const std::string token = FormatKeyToken(code);
         KeyCode parsed = 12345;
         ASSERT_TRUE(ParseKeyToken(token, parsed)) << code << " as " << token;
-        // The game keeps one byte, so 222 and 224 are its mouse buttons.
-        const KeyCode expected = code == 222 ? MOUSE_LEFT : code == 224 ? MOUSE_RIGHT : code;
+        // The game keeps one byte, so 222 and 224 are its mouse buttons, and a
+        // named key's signed reading is that key.
+        const bool signedReading = code < PRESS_A_KEY && !IsMouseCode(code) && token[0] != '-';
+        const KeyCode expected =
+            code == 222 ? MOUSE_LEFT : code == 224 ? MOUSE_RIGHT : signedReading ? code + 256 : code;
         EXPECT_EQ(parsed, expected) << code << " as " << token;
     }
 }
 
 TEST(KeyNameMap, HoldsTheNamedScanCodesAndBackspace) {
     const auto& names = KeyNameMap();
-    EXPECT_EQ(names.size(), 81u);
+    EXPECT_EQ(names.size(), 96u);
     const ParseCase present[] = {
         {"ESCAPE", 1}, {"MINUS", 12}, {"BACK", 14}, {"BACKSPACE", 14}, {"LCONTROL", 29},
-        {"DECIMAL", 83}, {"F11", 87}, {"F15", 102}, {"NUMPADENTER", 156}, {"RCONTROL", 157},
+        {"DECIMAL", 83}, {"OEM_102", 86}, {"F11", 87}, {"F15", 102}, {"NUMPADENTER", 156},
+        {"RCONTROL", 157}, {"DIVIDE", 181}, {"UP", 200}, {"APPS", 221},
     };
     for (const ParseCase& c : present) {
         ASSERT_EQ(names.count(c.token), 1u) << c.token;

@@ -26,6 +26,11 @@ TEST(KeyDisplayName, NamesAtEdgesOfEveryRun) {
         {71, "NUMPAD7"}, {74, "SUBTRACT"}, {78, "ADD"}, {82, "NUMPAD0"}, {83, "DECIMAL"},
         {87, "F11"}, {88, "F12"}, {100, "F13"}, {102, "F15"},
         {156, "NUMPADENTER"}, {157, "RCONTROL"},
+        {86, "OEM_102"}, {181, "DIVIDE"}, {184, "RMENU"}, {197, "PAUSE"}, {199, "HOME"},
+        {200, "UP"}, {201, "PRIOR"}, {203, "LEFT"}, {205, "RIGHT"}, {207, "END"},
+        {208, "DOWN"}, {209, "NEXT"}, {210, "INSERT"}, {211, "DELETE"}, {221, "APPS"},
+        // The game's signed reading of a byte names the key of that byte.
+        {-99, "RCONTROL"}, {-100, "NUMPADENTER"}, {-56, "UP"}, {-35, "APPS"}, {-47, "NEXT"},
     };
     for (const NameCase& c : cases) {
         EXPECT_STREQ(KeyDisplayName(c.code), c.name) << "code " << c.code;
@@ -35,8 +40,8 @@ TEST(KeyDisplayName, NamesAtEdgesOfEveryRun) {
 
 TEST(KeyDisplayName, GapsAndOutsideAreUnsupported) {
     const KeyCode codes[] = {
-        84, 86, 89, 99, 103, 155, 158, 181, 200, 221, 223, 225, 227, 228, 255, 256,
-        -2, -27, -30, -31, -33, -35, -100, -256,
+        84, 85, 89, 99, 103, 155, 158, 180, 198, 202, 212, 220, 223, 225, 227, 228, 255, 256,
+        -2, -27, -30, -31, -33, -128, -129, -256,
         std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(),
     };
     for (KeyCode code : codes) {
@@ -45,7 +50,8 @@ TEST(KeyDisplayName, GapsAndOutsideAreUnsupported) {
     }
 }
 
-// 8 fixed and mouse codes, 1..83, 87, 88, 100..102, 156, 157: nothing else is named.
+// 8 fixed and mouse codes, 1..83, 86..88, 100..102, 156, 157, 14 keys from 181
+// to 221, and the 16 negative readings of the named keys above 127.
 TEST(KeyDisplayName, ExactlyTheListedCodesHaveNames) {
     int named = 0;
     for (KeyCode code = -1000; code <= 1000; ++code) {
@@ -53,7 +59,7 @@ TEST(KeyDisplayName, ExactlyTheListedCodesHaveNames) {
         EXPECT_EQ(has, std::string(KeyDisplayName(code)) != "unsupported") << "code " << code;
         named += has ? 1 : 0;
     }
-    EXPECT_EQ(named, 98);
+    EXPECT_EQ(named, 129);
 }
 
 }  // namespace

@@ -2,47 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
+#include <vector>
+
+#include "keys/key_display_name.h"
 
 namespace dk {
 namespace {
 
-TEST(KeyNameWide, GivesTheDisplayNameInOneReusedBuffer) {
-    const char16_t* first = KeyNameWide(157);
-    EXPECT_EQ(std::u16string(first), u"RCONTROL");
+std::u16string Widened(const char* name) { return std::u16string(name, name + std::char_traits<char>::length(name)); }
 
-    const char16_t* second = KeyNameWide(0);
-    EXPECT_EQ(second, first);
-    EXPECT_EQ(std::u16string(first), u"*No Keybind Set*");
-
-    // A shorter name after a longer one must end at its own terminator.
-    KeyNameWide(1);
-    EXPECT_EQ(std::u16string(first), u"ESCAPE");
-    EXPECT_EQ(std::u16string(KeyNameWide(4242)), u"unsupported");
-}
-
-struct CutCase {
-    size_t length;
-    size_t kept;
-};
-
-TEST(WidenKeyName, CutsLongNamesToFitWithTerminator) {
-    const CutCase cases[] = {{0, 0}, {62, 62}, {63, 63}, {64, 63}, {200, 63}};
-    for (const CutCase& c : cases) {
-        std::string name;
-        for (size_t i = 0; i < c.length; ++i) name += static_cast<char>('A' + i % 26);
-        struct {
-            char16_t out[kWideNameCapacity];
-            char16_t guard = u'#';  // catches a write past the buffer
-        } buffer;
-        for (char16_t& unit : buffer.out) unit = u'#';
-
-        WidenKeyName(name.c_str(), buffer.out);
-
-        const std::u16string expected(name.begin(), name.begin() + c.kept);
-        EXPECT_EQ(std::u16string(buffer.out), expected) << "length " << c.length;
-        EXPECT_EQ(buffer.guard, u'#') << "length " << c.length;
+// Game threads keep a name while others ask: each answer is a constant that
+// no later call changes.
+TEST(KeyNameWide, EveryCodeGivesItsDisplayNameAsAConstant) {
+    std::vector<KeyCode> codes = {std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()};
+    for (KeyCode code = -300; code <= 300; ++code) codes.push_back(code);
+    const char16_t* rcontrol = KeyNameWide(157);
+    for (KeyCode code : codes) {
+        const char16_t* wide = KeyNameWide(code);
+        EXPECT_EQ(std::u16string(wide), Widened(KeyDisplayName(code))) << code;
+        EXPECT_EQ(KeyNameWide(code), wide) << code;
     }
+    EXPECT_EQ(std::u16string(rcontrol), u"RCONTROL");
+    EXPECT_EQ(KeyNameWide(-99), rcontrol);
 }
 
 }  // namespace

@@ -20,6 +20,8 @@ TEST(VirtualKeyToKeyCode, TranslatesCapturedKeys) {
         {'A', 30}, {'M', 50}, {'Q', 16}, {'Z', 44}, {kVkNumpad0, 82}, {kVkNumpad9, 73},
         {kVkMultiply, 55}, {kVkDivide, 181}, {kVkF1, 59}, {kVkF10, 68}, {kVkF11, 87},
         {kVkF15, 102}, {kVkOem1, 39}, {kVkOemPlus, 13}, {kVkOem6, 27},
+        {kVkCapital, 58}, {kVkPrior, 201}, {kVkNext, 209}, {kVkApps, 221}, {kVkNumLock, 69},
+        {kVkScroll, 70}, {kVkOemMinus, 12}, {kVkOem7, 40}, {kVkOem102, 86},
         // Side-specific modifiers, which the top-down capture scan meets first.
         {kVkLShift, 42}, {kVkRShift, 54}, {kVkLControl, 29}, {kVkRControl, 157},
         {kVkLMenu, 56}, {kVkRMenu, 184},
@@ -29,18 +31,17 @@ TEST(VirtualKeyToKeyCode, TranslatesCapturedKeys) {
 
 TEST(VirtualKeyToKeyCode, UnknownKeysGiveNone) {
     const int keys[] = {
-        0, kVkMButton, kVkMenu, kVkCapital, kVkPrior, kVkNext, kVkSnapshot, 91, 92, 93,
-        kVkSeparator, kVkF16, 135, kVkNumLock, kVkScroll, kVkOemMinus, kVkOem7, 254, 255,
-        256, -1,
+        0, kVkMButton, kVkMenu, kVkSnapshot, kVkLWin, kVkRWin, kVkSeparator, kVkF16, kVkF24,
+        223, 254, 255, 256, -1,
     };
     for (int key : keys) EXPECT_EQ(VirtualKeyToKeyCode(key), NONE) << key;
 }
 
-// 95 keys plus the six side-specific modifiers.
-TEST(VirtualKeyToKeyCode, MapsExactly101Keys) {
+// 95 keys, the six side-specific modifiers and nine more.
+TEST(VirtualKeyToKeyCode, MapsExactly110Keys) {
     int mapped = 0;
     for (int key = 0; key <= 255; ++key) mapped += VirtualKeyToKeyCode(key) != NONE ? 1 : 0;
-    EXPECT_EQ(mapped, 101);
+    EXPECT_EQ(mapped, 110);
 }
 
 TEST(KeyCodeToVirtualKey, TranslatesPolledCodes) {
@@ -49,6 +50,10 @@ TEST(KeyCodeToVirtualKey, TranslatesPolledCodes) {
         {kVkEscape, 1}, {'1', 2}, {'0', 11}, {kVkBack, 14}, {kVkTab, 15}, {'Q', 16},
         {'P', 25}, {kVkReturn, 28}, {'A', 30}, {'L', 38}, {'Z', 44}, {'M', 50},
         {kVkSpace, 57}, {kVkF1, 59}, {kVkF10, 68}, {kVkF11, 87}, {kVkF15, 102},
+        {kVkCapital, 58}, {kVkOemMinus, 12}, {kVkOem102, 86}, {kVkNumpad7, 71}, {kVkDivide, 181},
+        {kVkUp, 200}, {kVkPrior, 201}, {kVkApps, 221}, {kVkRMenu, 184}, {kVkRControl, 157},
+        // Polled by the side the code names, not by the generic key.
+        {kVkLShift, 42}, {kVkLControl, 29}, {kVkLMenu, 56},
     };
     for (const KeyCase& c : cases) {
         int virtualKey = 0;
@@ -58,9 +63,9 @@ TEST(KeyCodeToVirtualKey, TranslatesPolledCodes) {
 }
 
 TEST(KeyCodeToVirtualKey, FailsWithoutTouchingTheOutput) {
+    // Codes no key captures: keypad Enter shares Enter's virtual key.
     const KeyCode codes[] = {
-        0, -1, -33, -35, 222, 224, 12, 13, 26, 29, 39, 42, 43, 54, 55, 56, 58, 69, 71,
-        83, 103, 156, 157, 200, -100,
+        0, -1, -33, -35, 222, 224, 84, 85, 89, 103, 156, 198, 212, 255, 256, -99, -100,
     };
     for (KeyCode code : codes) {
         int virtualKey = 777;
@@ -69,16 +74,25 @@ TEST(KeyCodeToVirtualKey, FailsWithoutTouchingTheOutput) {
     }
 }
 
-TEST(KeyCodeToVirtualKey, EveryPolledCodeIsWhatItsKeyCaptures) {
+// As the game's table gives a captured code back.
+KeyCode Polled(KeyCode captured) { return captured == 222 ? MOUSE_LEFT : captured == 224 ? MOUSE_RIGHT : captured; }
+
+TEST(KeyCodeToVirtualKey, PollsEveryCapturableCodeAndNothingElse) {
     int polled = 0;
     for (KeyCode code = -1000; code <= 1000; ++code) {
         int virtualKey = 0;
         if (!KeyCodeToVirtualKey(code, virtualKey)) continue;
         ++polled;
-        const KeyCode captured = code == MOUSE_LEFT ? 222 : code == MOUSE_RIGHT ? 224 : code;
-        EXPECT_EQ(VirtualKeyToKeyCode(virtualKey), captured) << code;
+        EXPECT_EQ(Polled(VirtualKeyToKeyCode(virtualKey)), code) << code;
     }
-    EXPECT_EQ(polled, 60);
+    // Shift and Control each have two keys that capture the same code.
+    EXPECT_EQ(polled, 108);
+    for (int key = 1; key <= 254; ++key) {
+        const KeyCode captured = VirtualKeyToKeyCode(key);
+        int virtualKey = 0;
+        if (captured == NONE) continue;
+        EXPECT_TRUE(KeyCodeToVirtualKey(Polled(captured), virtualKey)) << key;
+    }
 }
 
 }  // namespace

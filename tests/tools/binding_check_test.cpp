@@ -76,14 +76,18 @@ std::string RowOf(const std::string& table, const char* head) {
 }
 
 TEST(BindingSummary, MarksSharedKeysAsTheGameSeesThem) {
-    // 222 and -34 are the same byte in the game's table; NONE is no key at all.
-    const std::string table =
-        DescribeBindings(ResultingBindings(Read({"9=222", "53=MOUSE_LEFT", "12=NONE", "48=0", "17=W"})));
+    // 222 and -34 are the same byte in the game's table, and so are an older
+    // file's -99 and RCONTROL; NONE is no key at all.
+    const std::string table = DescribeBindings(ResultingBindings(
+        Read({"9=222", "53=MOUSE_LEFT", "12=NONE", "48=0", "17=W", "38=-99", "29=RCONTROL", "41=PgUp"})));
     EXPECT_NE(RowOf(table, "   9 PUNCH_ATTACK").find("shares its key with 53 EXECUTE"), std::string::npos);
     EXPECT_NE(RowOf(table, "  53 EXECUTE").find("shares its key with 9 PUNCH_ATTACK"), std::string::npos);
     EXPECT_EQ(RowOf(table, "  12 GRAPPLE").find("shares"), std::string::npos);
     EXPECT_EQ(RowOf(table, "  17 MOVE_FORWARD").find("shares"), std::string::npos);
     EXPECT_NE(RowOf(table, "   0 USE").find("not set by the file"), std::string::npos);
+    EXPECT_NE(RowOf(table, "  38 LOOKAROUND_FP").find("RCONTROL"), std::string::npos);
+    EXPECT_NE(RowOf(table, "  38 LOOKAROUND_FP").find("shares its key with 29 RUN"), std::string::npos);
+    EXPECT_NE(RowOf(table, "  41 INVENTORY_SLOT_3").find("PRIOR"), std::string::npos);
 }
 
 TEST(BindingSummary, NotesCodesTheGameCutsToOneByte) {

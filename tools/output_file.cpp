@@ -1,5 +1,7 @@
 #include "output_file.h"
 
+#include "bindings/file_bytes.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -13,13 +15,6 @@
 namespace dk::check {
 
 namespace {
-
-bool WriteAndClose(std::FILE* file, std::string_view bytes) {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool flushed = std::fflush(file) == 0;
-    const bool closed = std::fclose(file) == 0;
-    return written && flushed && closed;
-}
 
 #ifdef _WIN32
 // Wide calls, so a picture goes wherever the command line can name.

@@ -4,16 +4,12 @@
 
 namespace dk {
 
-namespace {
-
 bool WriteAndClose(std::FILE* file, std::string_view bytes) {
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     const bool flushed = std::fflush(file) == 0;
     const bool closed = std::fclose(file) == 0;
     return written && flushed && closed;
 }
-
-}  // namespace
 
 void ReadStreamBytes(std::FILE* file, std::string& bytes) {
     bytes.clear();

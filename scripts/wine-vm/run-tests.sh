@@ -12,8 +12,10 @@ unavailable=77
 jobs=$PWD/build/wine-vm
 mkdir -p "$jobs"
 start=$(date +%s)
-echo "Preparing the test guest (the first time on a machine: debootstrap and Wine, some 20 minutes; log in $jobs/guest-build.log)"
-if ! guest=$(scripts/wine-vm/build-image.sh 2> "$jobs/guest-build.log"); then
+echo "Preparing the test guest (the first time on a machine: debootstrap and Wine, 5 to 20 minutes; log in $jobs/guest-build.log)"
+# Another test run on this machine may be building the same guest: wait for it.
+lock=${DK_WINE_VM_CACHE:-/var/cache/duskvalekeys-wine-vm}.lock
+if ! guest=$(flock "$lock" scripts/wine-vm/build-image.sh 2> "$jobs/guest-build.log"); then
     tail -n 20 "$jobs/guest-build.log" >&2
     echo "The test guest could not be built." >&2
     exit $unavailable

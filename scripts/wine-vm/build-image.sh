@@ -9,7 +9,8 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
 cache_root=${DK_WINE_VM_CACHE:-/var/cache/duskvalekeys-wine-vm}
-mirror=${DK_WINE_VM_MIRROR:-http://deb.debian.org/debian}
+# debootstrap's own default mirror unless DK_WINE_VM_MIRROR names another.
+mirror=${DK_WINE_VM_MIRROR:-}
 key=$(cat "$here/build-image.sh" "$here/guest-init.sh" "$here/make-prefix.sh" | sha256sum | cut -c1-16)
 out=$cache_root/$key
 if [ -f "$out/ready" ]; then
@@ -37,7 +38,7 @@ trap unmount_chroot EXIT
 echo "== Guest: Debian base system" >&2
 debootstrap --variant=minbase --arch=amd64 \
     --include=linux-image-amd64,initramfs-tools,kmod,cmake \
-    bookworm "$root" "$mirror" >&2
+    bookworm "$root" ${mirror:+"$mirror"} >&2
 
 mount -t proc proc "$root/proc"
 mount -t sysfs sysfs "$root/sys"

@@ -17,7 +17,7 @@ if(DK_WIN32_BUILD_DIR AND DK_WINE_RUNNER)
     # the program's own closing line. The first run in a fresh prefix sets
     # the prefix up, which takes a while.
     set_tests_properties(host_x86_tests PROPERTIES
-        ENVIRONMENT "WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml="
+        ENVIRONMENT "${DK_WINE_ENVIRONMENT}"
         PASS_REGULAR_EXPRESSION "[1-9][0-9]* passed, 0 failed"
         FAIL_REGULAR_EXPRESSION "FAILED|CRASHED"
         TIMEOUT 300)

@@ -17,7 +17,7 @@ if(DK_WIN32_BUILD_DIR AND DK_WINE_RUNNER)
         # WINEPREFIX comes from the caller's environment. Wine may end a crashed
         # program with exit code 0, so the verdict is the run's own closing line.
         set_tests_properties(e2e_${scenario} PROPERTIES
-            ENVIRONMENT "WINEDEBUG=-all;WINEDLLOVERRIDES=mscoree,mshtml="
+            ENVIRONMENT "${DK_WINE_ENVIRONMENT}"
             PASS_REGULAR_EXPRESSION "PASS: scenario ${scenario} \\(0 failures\\)"
             FAIL_REGULAR_EXPRESSION "FAIL:"
             TIMEOUT 180

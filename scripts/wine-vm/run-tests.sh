@@ -25,9 +25,6 @@ echo "Test guest ready in $(( $(date +%s) - start )) s: $guest"
 job=$jobs/ctest.sh
 cat > "$job" <<JOB
 source /etc/profile.d/duskvalekeys-wine.sh
-# Wine names files on the Unix side in the locale's character set; only UTF-8
-# holds every name a test uses (non-Latin folder names among them).
-export LANG=C.UTF-8
 # One Wine server and one start of Wine's services for all tests, rather than
 # one per program; started here, the services do not hold a test's output open.
 wineserver --persistent

@@ -11,19 +11,17 @@ namespace {
 // The page array ends where the page count begins.
 constexpr int32_t kManagerPageSlots = (kManagerPageCount - kManagerPages) / sizeof(FrontendPage*);
 
-uintptr_t AddressOf(const void* record, uintptr_t offset) { return reinterpret_cast<uintptr_t>(record) + offset; }
-
 int32_t PageCount(FrontendManager* manager) {
-    uint32_t count = 0;
-    SafeReadWord(AddressOf(manager, kManagerPageCount), &count);
-    return static_cast<int32_t>(count);
+    int32_t count = 0;
+    SafeReadField(manager, kManagerPageCount, &count);
+    return count;
 }
 
 FrontendPage* Page(FrontendManager* manager, int32_t index) {
     if (index < 0 || index >= kManagerPageSlots) return nullptr;
-    uint32_t page = 0;
-    SafeReadWord(AddressOf(manager, kManagerPages + index * sizeof(FrontendPage*)), &page);
-    return reinterpret_cast<FrontendPage*>(page);
+    FrontendPage* page = nullptr;
+    SafeReadField(manager, kManagerPages + index * sizeof(FrontendPage*), &page);
+    return page;
 }
 
 }  // namespace
@@ -33,13 +31,13 @@ FrontendPage* Page(FrontendManager* manager, int32_t index) {
 bool IsReadableManager(const FrontendManager* manager) {
     if (manager == nullptr) return false;
     uint32_t word = 0;
-    return SafeReadWord(AddressOf(manager, 0), &word) && SafeReadWord(AddressOf(manager, kManagerPageCount), &word);
+    return SafeReadField(manager, 0, &word) && SafeReadField(manager, kManagerPageCount, &word);
 }
 
 bool IsPageNamed(FrontendPage* page, const char* name) {
     if (page == nullptr) return false;
-    uint32_t text = 0;
-    if (!SafeReadWord(AddressOf(page, kPageName), &text) || text == 0) return false;
+    uintptr_t text = 0;
+    if (!SafeReadField(page, kPageName, &text) || text == 0) return false;
     for (uintptr_t at = text;; ++at, ++name) {
         uint8_t byte = 0;
         if (!SafeReadByte(at, &byte) || byte != static_cast<uint8_t>(*name)) return false;

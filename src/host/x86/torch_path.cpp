@@ -1,7 +1,5 @@
 #include "host/x86/torch_path.h"
 
-#include <type_traits>
-
 #include "host/x86/call_forms.h"
 #include "host/x86/fault_guard.h"
 #include "host/x86/host_addresses.h"
@@ -35,20 +33,6 @@ void CallInventory(void* context) {
     call->item = CallEcxEax(call->address, call->player, call->slot);
 }
 
-// A guarded 32-bit field; *out stays as it was when the read faults.
-template <typename T>
-bool ReadField(const void* record, uintptr_t offset, T* out) {
-    static_assert(sizeof(T) == sizeof(uint32_t));
-    uint32_t word = 0;
-    if (!SafeReadWord(reinterpret_cast<uintptr_t>(record) + offset, &word)) return false;
-    if constexpr (std::is_pointer_v<T>) {
-        *out = reinterpret_cast<T>(word);
-    } else {
-        *out = static_cast<T>(word);
-    }
-    return true;
-}
-
 // The slot numbers come from a record the game may be rewriting, and the
 // game's lookup trusts them.
 bool GetInventoryItem(PlayerRecord* player, int32_t slot, WeaponRecord** out) {
@@ -63,20 +47,20 @@ bool TorchOn(WeaponRecord* weapon) { return GuardedTorchCall(kHostTorchOn, weapo
 bool TorchOff(WeaponRecord* weapon) { return GuardedTorchCall(kHostTorchOff, weapon, 0); }
 
 bool ReadInventory(PlayerRecord* player, InventoryRecord** out) {
-    return ReadField(player, kPlayerInventory, out);
+    return SafeReadField(player, kPlayerInventory, out);
 }
 
 bool ReadSlotWord(InventoryRecord* inventory, int wordIndex, int32_t* out) {
     if (wordIndex < 0 || wordIndex >= kInventorySlotWordCount) return false;
-    return ReadField(inventory, kInventorySlotWords[wordIndex], out);
+    return SafeReadField(inventory, kInventorySlotWords[wordIndex], out);
 }
 
 bool ReadAttachment(WeaponRecord* weapon, WeaponAttachment** out) {
-    return ReadField(weapon, kWeaponAttachment, out);
+    return SafeReadField(weapon, kWeaponAttachment, out);
 }
 
 bool ReadTorchWord(WeaponAttachment* attachment, uint32_t* out) {
-    return ReadField(attachment, kAttachmentTorchWord, out);
+    return SafeReadField(attachment, kAttachmentTorchWord, out);
 }
 
 }  // namespace

@@ -9,7 +9,10 @@ namespace standin {
 namespace {
 
 constexpr DWORD kRealTimeLimitMs = 90000;
-const char* const kPatched[] = {"GetAsyncKeyState", "GetTickCount", "Sleep", "VirtualProtect", "CreateThread"};
+const char* const kPatched[] = {"GetAsyncKeyState", "GetTickCount", "Sleep", "VirtualProtect", "CreateThread",
+                                "GetForegroundWindow", "GetWindowThreadProcessId", "GetKeyboardLayout",
+                                "MapVirtualKeyExW"};
+constexpr int kPatchedCount = sizeof kPatched / sizeof kPatched[0];
 
 std::string Directory(const std::string& path) {
     size_t slash = path.find_last_of("\\/");
@@ -95,18 +98,19 @@ bool AdoptPlugin(HMODULE module, Session* session) {
     session->initialize = reinterpret_cast<void (*)()>(GetProcAddress(session->module, "InitializeASI"));
     if (!Check(session->initialize != nullptr, "the plug-in exports InitializeASI")) return false;
 
-    ImportHook hooks[5];
-    for (int i = 0; i < 5; ++i) hooks[i] = {kPatched[i], HookFor(kPatched[i]), 0};
-    PatchImports(session->module, hooks, 5);
+    ImportHook hooks[kPatchedCount];
+    for (int i = 0; i < kPatchedCount; ++i) hooks[i] = {kPatched[i], HookFor(kPatched[i]), 0};
+    PatchImports(session->module, hooks, kPatchedCount);
     bool all = true;
     for (const ImportHook& h : hooks) {
         if (h.patched == 0) {
             std::printf("note: the plug-in does not import %s\n", h.name);
-            // Without its clock, keyboard, Sleep or thread the run cannot be driven.
+            // Without its clock, keyboard, desk, Sleep or thread the run cannot be driven.
             if (std::string(h.name) != "VirtualProtect") all = false;
         }
     }
-    return Check(all, "the plug-in's imports of the clock, keyboard, Sleep and CreateThread are redirected");
+    return Check(all, "the plug-in's imports of the clock, keyboard, foreground window, keyboard layout, Sleep "
+                      "and CreateThread are redirected");
 }
 
 bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* session) {

@@ -7,6 +7,7 @@
 #include "checks.h"
 #include "game_frontend.h"
 #include "game_image.h"
+#include "game_player.h"
 #include "key_name_site.h"
 
 namespace standin {
@@ -66,6 +67,12 @@ void CaptureOnItem(Script& script, const char* itemName, std::function<void(Scri
 }
 
 void TapKeyForCapture(Script& script, int virtualKey) { script.Tap(virtualKey, 300, 0); }
+
+void EnterPlay(Script& script, void* player) {
+    script.Do([] { Check(SelectItemByName("play"), "the cursor reaches NEW GAME"); });
+    script.Tap(VK_RETURN);
+    script.Do([player] { SetCurrentPlayer(player); }).After(200);
+}
 
 void CheckDrawn(const char* page, const char* itemName, const std::string& expected) {
     uint8_t* item = FindItem(FindPage(page), itemName);

@@ -36,6 +36,8 @@ void SwitchCustomPage(Script& script, const char* customPage);
 // On a custom page: move to the item, Enter, then `press` the keys for the capture.
 void CaptureOnItem(Script& script, const char* itemName, std::function<void(Script&)> press);
 void TapKeyForCapture(Script& script, int virtualKey);
+// From "start" into play, with `player` as the game's player.
+void EnterPlay(Script& script, void* player);
 
 // Checks the game's name for the item right now.
 void CheckDrawn(const char* page, const char* itemName, const std::string& expected);

@@ -83,13 +83,6 @@ void MiddleButtonThenIsoKey(Script& s, const Session& session) {
     TapKeyForCapture(s, VK_OEM_102);
 }
 
-void EnterPlayWithTorch(Script& script, void* player) {
-    script.Do([] { ShowPage("start"); }).After(200);
-    script.Do([] { Check(SelectItemByName("play"), "the cursor reaches NEW GAME"); });
-    script.Tap(VK_RETURN);
-    script.Do([player] { SetCurrentPlayer(player); }).After(200);
-}
-
 }  // namespace
 
 int NamedKeys(const RunContext& context) {
@@ -112,7 +105,8 @@ int NamedKeys(const RunContext& context) {
     script.Do([&session] {
         for (const Bound& b : {kCapsLock, kUpArrow, kRightControl, kIsoKey}) CheckBound(session, b, "on re-entry");
     });
-    EnterPlayWithTorch(script, player);
+    script.Do([] { ShowPage("start"); }).After(200);
+    EnterPlay(script, player);
     script.Tap(VK_CAPITAL).Do([torch] {
         Check(WeaponLit(torch) && LogLines().size() == 1, "Caps Lock lights the torch");
     });

@@ -26,12 +26,6 @@ std::string ExpectedLog(const char* state, void* weapon) {
     return line;
 }
 
-void EnterPlay(Script& script, void* player) {
-    script.Do([] { Check(SelectItemByName("play"), "the cursor reaches NEW GAME"); });
-    script.Tap(VK_RETURN);
-    script.Do([player] { SetCurrentPlayer(player); }).After(200);
-}
-
 size_t CallsFor(void* weapon, bool on) {
     size_t n = 0;
     for (const TorchCall& c : TorchCalls()) n += c.weapon == weapon && c.on == on;

@@ -6,6 +6,7 @@
 
 #include "game_addresses.h"
 #include "game_frontend.h"
+#include "player_desk.h"
 
 namespace standin {
 namespace {
@@ -86,6 +87,7 @@ void ResetWorld(const WorldOptions& options) {
     elapsed = 0;
     failCallSiteProtection = options.failCallSiteProtection;
     hooks = WorldHooks{};
+    ResetDesk();
 }
 
 void SetClockStart(uint32_t tickCount) { clockStart = tickCount; }
@@ -103,7 +105,7 @@ void* HookFor(const char* name) {
                   {"CreateThread", reinterpret_cast<void*>(&HookCreateThread)}};
     for (const auto& h : kHooks)
         if (std::string_view(name) == h.name) return h.hook;
-    return nullptr;
+    return DeskHookFor(name);
 }
 
 void StartScript(Script script) {
@@ -134,7 +136,7 @@ Script& Script::Do(std::function<void()> action) {
 Script& Script::KeyDown(int virtualKey) {
     return Do([virtualKey] {
         SetKey(virtualKey, true);
-        standin::MenuKey(virtualKey);
+        if (GameIsInFront()) standin::MenuKey(virtualKey);
     });
 }
 

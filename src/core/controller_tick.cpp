@@ -12,6 +12,7 @@
 #include "core/periodic_reapply.h"
 #include "features/torch_toggle.h"
 #include "frontend/custom_pages.h"
+#include "keys/game_keyboard.h"
 #include "platform/platform.h"
 
 namespace dk {
@@ -36,6 +37,8 @@ TickEnd ControllerTick() {
     CompleteFrontendLinks();
     TickFrame frame{};
     frame.now = Platform().tickCount();
+    // Before any key is read: keys typed into other windows are not the game's.
+    FollowGameFocus();
     // Both pages are asked on every tick.
     frame.onMovement = IsPageShown(kMovementPageText);
     frame.onAction = IsPageShown(kActionPageText);

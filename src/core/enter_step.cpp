@@ -9,7 +9,9 @@
 #include "core/page_reset.h"
 #include "frontend/custom_pages.h"
 #include "host/find_selected_item.h"
+#include "keys/game_keyboard.h"
 #include "keys/key_code.h"
+#include "keys/keyboard_layout.h"
 #include "platform/platform.h"
 
 namespace dk {
@@ -39,8 +41,12 @@ void StartCapture(MenuItem* item) {
     controller.pendingItem = item;
     controller.capturing = true;
     Platform().leaveLock();
-    // The key that binds must come after this Enter has gone up.
+    // The key that binds must come after this Enter has gone up, and no key
+    // already down binds before its release either.
     controller.waitEnterRelease = true;
+    HoldOverKeysDown();
+    // The key pressed next is translated with the layout the player types with now.
+    LookForLayoutChange(GameThreadInFront());
 }
 
 bool IsResetItem(MenuItem* item) {

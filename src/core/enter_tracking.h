@@ -3,7 +3,8 @@
 namespace dk {
 
 // Reads Enter once for the tick, clears the wait for its release when it is
-// up, and gives whether it went down since the previous tick.
+// up, and gives whether it went down since the previous tick. Only Enter
+// pressed in the game counts, and not while it is held over.
 bool TrackEnter();
 
 }  // namespace dk

@@ -5,6 +5,8 @@
 #include "core/controller_state.h"
 #include "core/controller_timing.h"
 #include "core/item_index.h"
+#include "keys/game_keyboard.h"
+#include "keys/keyboard_layout.h"
 #include "keys/virtual_keys.h"
 #include "platform/platform.h"
 
@@ -33,8 +35,8 @@ void BindCapturedKey(MenuItem* item, KeyCode code) {
 
 KeyCode ScanForBindableKey() {
     for (int virtualKey = kHighestScannedVirtualKey; virtualKey > 0; --virtualKey) {
-        const KeyCode code = VirtualKeyToKeyCode(virtualKey);
-        if (code != NONE && Platform().isKeyDown(virtualKey)) return code;
+        const KeyCode code = CapturedKeyCode(virtualKey);
+        if (code != NONE && IsGameKeyDown(virtualKey)) return code;
     }
     return NONE;
 }

@@ -9,7 +9,8 @@ namespace dk {
 // 254 down to 1, or NONE. The highest wins so that a key Windows also reports
 // under a narrower code is taken under that code (left Shift as 160, not 16).
 // A key without a code (the middle button, the Windows keys) is passed over,
-// so pressing it never unbinds anything.
+// so pressing it never unbinds anything; so is a key typed into another
+// window or held over. A character key binds the place the layout gives it.
 KeyCode ScanForBindableKey();
 
 // A capture under way on a custom page: once Enter has been released and the

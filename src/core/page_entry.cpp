@@ -4,6 +4,8 @@
 #include "bindings/binding_store.h"
 #include "core/controller_state.h"
 #include "core/item_index.h"
+#include "keys/game_keyboard.h"
+#include "keys/keyboard_layout.h"
 
 namespace dk {
 
@@ -13,6 +15,7 @@ void RunPageEntry(bool shown, bool& entered, const std::vector<MenuItem*>& items
         return;
     }
     if (entered) return;
+    LookForLayoutChange(GameThreadInFront());
     ApplyOverrides();
     for (MenuItem* item : items) {
         ActionIndex index = 0;

@@ -4,6 +4,8 @@
 #include "bindings/binding_store.h"
 #include "core/controller_state.h"
 #include "core/controller_timing.h"
+#include "keys/game_keyboard.h"
+#include "keys/keyboard_layout.h"
 
 namespace dk {
 
@@ -13,6 +15,8 @@ void PeriodicReapply(uint32_t now) {
     // A hand edit read now goes into the game's table with this very apply.
     CheckBindingFileForEdits();
     ApplyOverrides();
+    // A layout switched while the game runs shows its names within a second.
+    LookForLayoutChange(GameThreadInFront());
 }
 
 }  // namespace dk

@@ -5,6 +5,8 @@
 #include "core/installation.h"
 #include "core/startup.h"
 #include "host/host_interface.h"
+#include "keys/game_keyboard.h"
+#include "keys/keyboard_layout.h"
 
 namespace dk {
 
@@ -25,6 +27,8 @@ void ControllerLoop() {
 void ResetWorkerState() {
     ResetInstallation();
     ResetControllerState();
+    ResetGameKeyboard();
+    ResetKeyboardLayout();
 }
 
 }  // namespace dk

@@ -1,7 +1,8 @@
 #include "features/torch_toggle.h"
 
 #include "bindings/binding_store.h"
-#include "keys/virtual_keys.h"
+#include "keys/game_keyboard.h"
+#include "keys/keyboard_layout.h"
 #include "platform/platform.h"
 
 namespace dk {
@@ -53,14 +54,15 @@ SlotLookup FirstCapableSlot(PlayerRecord* player) {
     return {nullptr, false};
 }
 
-// The virtual key bound to the torch action; false when none can be polled.
+// The virtual key bound to the torch action, at its place on the player's
+// keyboard; false when none can be polled.
 bool TorchVirtualKey(int& virtualKey) {
-    return KeyCodeToVirtualKey(ReadHostBinding(kTorchToggleAction), virtualKey);
+    return PolledVirtualKey(ReadHostBinding(kTorchToggleAction), virtualKey);
 }
 
-// True on the poll at which the bound key is first seen down.
+// True on the poll at which the bound key is first seen down in the game.
 bool PollTorchKey(int virtualKey) {
-    const bool down = Platform().isKeyDown(virtualKey);
+    const bool down = IsGameKeyDown(virtualKey);
     const bool pressed = down && !torchToggle.torchKeyWasDown;
     torchToggle.torchKeyWasDown = down;
     return pressed;

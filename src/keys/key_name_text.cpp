@@ -1,6 +1,7 @@
 #include "keys/key_name_text.h"
 
 #include <array>
+#include <atomic>
 
 #include "keys/key_name_table.h"
 
@@ -56,11 +57,18 @@ constexpr auto kWideByCode = [] {
 
 constexpr const char16_t* kWideUnsupported = kPool.units.data() + kPool.start[kNamedCodeCount];
 
+// The names of the keyboard layout in force; the fixed names until one is known.
+std::atomic<WideNameTable> shownNames{kWideByCode.data()};
+
 }  // namespace
 
 const char16_t* KeyNameWide(KeyCode code) {
     if (code < kLowestLookedUpCode || code > kHighestLookedUpCode) return kWideUnsupported;
-    return kWideByCode[code - kLowestLookedUpCode];
+    return shownNames.load(std::memory_order_acquire)[code - kLowestLookedUpCode];
 }
+
+WideNameTable FixedWideNames() { return kWideByCode.data(); }
+
+void ShowWideNames(WideNameTable names) { shownNames.store(names, std::memory_order_release); }
 
 }  // namespace dk

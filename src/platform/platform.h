@@ -22,6 +22,16 @@ struct FileStamp {
     friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
 
+// A keyboard layout as Windows names it; only compared and handed back.
+using KeyboardLayout = uintptr_t;
+
+// The translations of MapVirtualKeyExW, by its own numbers.
+enum class KeyMapping : uint32_t {
+    VirtualKeyToScanCode = 0,
+    ScanCodeToVirtualKey = 1,
+    VirtualKeyToCharacter = 2,  // the top bit marks a dead key
+};
+
 struct PlatformInterface {
     uint32_t (*tickCount)();
     void (*sleep)(uint32_t milliseconds);
@@ -36,6 +46,11 @@ struct PlatformInterface {
     std::FILE* (*openFile)(const char* path, const char* mode);  // as fopen; others may share the file
     bool (*removeFile)(const char* path);
     bool (*replaceFile)(const char* source, const char* destination);  // one step, durable
+    // The thread of the foreground window when that window is the game's own
+    // (any window of this process); 0 when another program's window or none is in front.
+    uint32_t (*gameThreadInFront)();
+    KeyboardLayout (*keyboardLayout)(uint32_t threadId);  // 0: the calling thread's
+    uint32_t (*mapVirtualKey)(uint32_t code, KeyMapping mapping, KeyboardLayout layout);  // 0: none
 };
 
 void InstallPlatform(const PlatformInterface* table);

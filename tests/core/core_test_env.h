@@ -22,6 +22,7 @@
 #include "features/torch_toggle.h"
 #include "frontend/custom_pages.h"
 #include "keys/virtual_key_codes.h"
+#include "platform/platform.h"
 #include "support/fake_binding_table.h"
 #include "support/fake_host.h"
 #include "support/fake_platform.h"

@@ -55,6 +55,31 @@ TEST_F(CoreTest, EnterHeldOnArrivalStartsNothingUntilReleasedAndPressedAgain) {
     EXPECT_TRUE(controller.capturing);
 }
 
+// A press is its going down: Enter held for seconds resets once, and Enter
+// held to bind Enter itself binds once and starts no second capture.
+TEST_F(CoreTest, EnterHeldIsOnePress) {
+    StartAndInstall();
+    OpenPage("mymovementkeys");
+    const int saves = windows->replaceCalls;
+    fake::SelectItem("mymovementkeys", "reset_button");
+    fake::PressKey(kVkReturn);
+    for (int i = 0; i < 40; ++i) ControllerTick();
+    fake::ReleaseKey(kVkReturn);
+    EXPECT_EQ(windows->replaceCalls, saves + 1);
+
+    ControllerTick();
+    ASSERT_EQ(PressEnterOn("mymovementkeys", "11"), TickEnd::PressTaken);
+    fake::AdvanceClock(300);
+    ControllerTick();  // the release is seen
+    fake::PressKey(kVkReturn);
+    int captures = 0;
+    for (int i = 0; i < 40; ++i) captures += ControllerTick() == TickEnd::CaptureTookKey ? 1 : 0;
+    EXPECT_EQ(captures, 1);
+    EXPECT_FALSE(controller.capturing);
+    EXPECT_EQ(fake::FakeSlotByte(11), 28);
+    EXPECT_EQ(windows->replaceCalls, saves + 2);
+}
+
 struct CaptureDelayCase {
     const char* what;
     uint32_t press;

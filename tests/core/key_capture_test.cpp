@@ -9,15 +9,19 @@ struct ScanCase {
     std::vector<int> keysDown;
     KeyCode code;      // what the item shows
     uint8_t slotByte;  // what the game's table holds
+    KeyboardLayout layout = fake::kUsLayout;
+    std::vector<int> downBeforeEnter = {};  // already down when the capture begins
 };
 
 class KeyScanTest : public CoreTest, public ::testing::WithParamInterface<ScanCase> {};
 
 TEST_P(KeyScanTest, HighestKeyDownIsBound) {
     const ScanCase& c = GetParam();
+    windows->gameLayout = windows->ownLayout = c.layout;
     StartAndInstall();
     fake::SetFakeSlotByte(29, 7);
     OpenPage("mymovementkeys");
+    for (int key : c.downBeforeEnter) fake::PressKey(key);
     PressEnterOn("mymovementkeys", "29");
     fake::AdvanceClock(300);
     for (int key : c.keysDown) fake::PressKey(key);
@@ -40,7 +44,14 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"apostrophe", {kVkOem7}, 40, 40},
         ScanCase{"rightAlt", {kVkMenu, kVkRMenu}, 184, 184},
         // A key without a code is passed over for a lower one that has one.
-        ScanCase{"unknownKeyPassedOver", {254, kVkLWin, 'A'}, 30, 30}),
+        ScanCase{"unknownKeyPassedOver", {254, kVkLWin, 'A'}, 30, 30},
+        // A key held since before the capture began counts only after its release.
+        ScanCase{"heldOverKeyPassedOver", {'F'}, 33, 33, fake::kUsLayout, {'Z'}},
+        // The place of the key pressed on the player's keyboard, not of US Z.
+        ScanCase{"azertyZ", {'Z'}, 17, 17, fake::kAzertyLayout},
+        ScanCase{"azertyExclamationMark", {0xDF}, 53, 53, fake::kAzertyLayout},
+        ScanCase{"qwertzY", {'Y'}, 44, 44, fake::kQwertzLayout},
+        ScanCase{"azertyRightControl", {kVkControl, kVkRControl}, 157, 157, fake::kAzertyLayout}),
     [](const auto& info) { return std::string(info.param.what); });
 
 // The middle button, the Windows keys and the like bind nothing: the item keeps
@@ -60,6 +71,59 @@ TEST_F(CoreTest, OnlyKeysWithoutACodeKeepTheCaptureWaiting) {
     EXPECT_TRUE(controller.capturing);
     EXPECT_EQ(CaptureKey(kVkCapital), TickEnd::CaptureTookKey);
     EXPECT_EQ(fake::FakeSlotByte(17), 58);
+}
+
+// Typing into a chat window while the game waits in the background.
+TEST_F(CoreTest, KeysTypedIntoAnotherWindowDoNothingInPlay) {
+    fake::SetFakeSlotByte(kTorchToggleAction, 20);  // T, kept by the re-apply
+    StartAndInstall();
+    fake::FakeWeapon& lamp = fake::PutWeapon(0, 1);
+    fake::EnterPlay();
+    ControllerTick();
+    fake::PressKey('T');
+    ControllerTick();
+    fake::ReleaseKey('T');
+    ASSERT_TRUE(lamp.lit);
+    fake::OtherProgramInFront();
+    fake::SetFakeSlotByte(17, 99);
+    for (int i = 0; i < 30; ++i) {
+        fake::PressKey('T');
+        ControllerTick();
+        fake::ReleaseKey('T');
+        ControllerTick();
+    }
+    EXPECT_EQ(lamp.torchOffCalls, 0);
+    EXPECT_GT(lamp.torchOnCalls, 5);  // kept lit all the same
+    EXPECT_EQ(game->log.size(), 1u);
+    EXPECT_EQ(fake::FakeSlotByte(17), 0);  // and the bindings kept forced
+    fake::GameInFront();
+    ControllerTick();
+    fake::PressKey('T');
+    ControllerTick();
+    EXPECT_EQ(lamp.torchOffCalls, 1);
+}
+
+TEST_F(CoreTest, KeysTypedIntoAnotherWindowDoNothingOnAPage) {
+    StartAndInstall();
+    OpenPage("mymovementkeys");
+    fake::OtherProgramInFront();
+    EXPECT_EQ(PressEnterOn("mymovementkeys", "17"), TickEnd::PressNotTaken);
+    EXPECT_FALSE(controller.capturing);
+    fake::GameInFront();
+    ControllerTick();
+    ASSERT_EQ(PressEnterOn("mymovementkeys", "17"), TickEnd::PressTaken);
+    fake::AdvanceClock(300);
+    fake::OtherProgramInFront();
+    EXPECT_EQ(CaptureKey('K'), TickEnd::CaptureNoKey);
+    EXPECT_EQ(Item("mymovementkeys", "17").value, PRESS_A_KEY);
+    // Back by Alt+Tab, Alt still down: Alt is not the key, the next one is.
+    fake::PressKey(kVkMenu);
+    fake::PressKey(kVkLMenu);
+    fake::GameInFront();
+    EXPECT_EQ(ControllerTick(), TickEnd::CaptureNoKey);
+    EXPECT_EQ(CaptureKey('F'), TickEnd::CaptureTookKey);
+    EXPECT_EQ(fake::FakeSlotByte(17), 33);
+    EXPECT_EQ(Item("mymovementkeys", "17").value, 33);
 }
 
 TEST_F(CoreTest, EnterPressedAgainAfterReleaseBindsEnter) {
@@ -112,6 +176,7 @@ TEST_F(CoreTest, TorchStepRunsInPlayOnlyWithoutCapture) {
     fake::SetFakeSlotByte(kTorchToggleAction, 20);  // T
     fake::FakeWeapon& lamp = fake::PutWeapon(0, 1);
     fake::EnterPlay();
+    ControllerTick();  // the first tick in front: a key down then would be held over
     fake::PressKey('T');
     ControllerTick();
     EXPECT_EQ(lamp.torchOnCalls, 1);

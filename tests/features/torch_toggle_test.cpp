@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "keys/game_keyboard.h"
+#include "keys/keyboard_layout.h"
 #include "keys/virtual_key_codes.h"
 #include "keys/virtual_keys.h"
 #include "support/fake_binding_table.h"
@@ -25,6 +27,9 @@ protected:
         fake::InstallFakeHost();
         fake::InstallFakePlatform().now = 1000;
         ResetTorchToggle();
+        ResetKeyboardLayout();
+        ResetGameKeyboard();
+        FollowGameFocus();  // the game in front, no key held over
         fake::SetFakeSlotByte(kTorchToggleAction, kTorchKeyCode);
         ASSERT_TRUE(KeyCodeToVirtualKey(kTorchKeyCode, key));
         fake::EnterPlay();
@@ -98,6 +103,24 @@ TEST_F(TorchToggleTest, AnyCapturableKeyWorksAsTheTorchKey) {
         fake::ReleaseKey(c.virtualKey);
         TorchStep();
         EXPECT_EQ(weapon->torchOnCalls + weapon->torchOffCalls, ++presses);
+    }
+}
+
+// A code names a place: on AZERTY the key at US Q's place is labelled A.
+TEST_F(TorchToggleTest, KeyIsPolledAtItsPlaceOnThePlayersKeyboard) {
+    fake::FakePlatform().gameLayout = fake::kAzertyLayout;
+    LookForLayoutChange(fake::kGameThread);
+    fake::SetFakeSlotByte(kTorchToggleAction, 16);
+    const struct {
+        int virtualKey;
+        int toggles;
+    } presses[] = {{'Q', 0}, {'A', 1}};
+    for (const auto& press : presses) {
+        fake::PressKey(press.virtualKey);
+        TorchStep();
+        fake::ReleaseKey(press.virtualKey);
+        TorchStep();
+        EXPECT_EQ(weapon->torchOnCalls + weapon->torchOffCalls, press.toggles) << press.virtualKey;
     }
 }
 

@@ -49,6 +49,29 @@ DK_TEST(EveryPlatformEntryIsFilled) {
     CHECK(platform.initLock && platform.enterLock && platform.leaveLock);
     CHECK(platform.moduleFileName && platform.fileStamp && platform.openFile && platform.removeFile &&
           platform.replaceFile);
+    CHECK(platform.gameThreadInFront && platform.keyboardLayout && platform.mapVirtualKey);
+}
+
+// This program has no window: whatever is in front (the desktop, a console,
+// or nothing) is not the game's.
+DK_TEST(NoWindowOfThisProcessIsInFront) {
+    CHECK(win32::Win32Platform().gameThreadInFront() == 0);
+}
+
+// Windows' own translations, in the modes the portable code asks for.
+DK_TEST(TheLayoutTranslatesCharacterKeys) {
+    const PlatformInterface& platform = win32::Win32Platform();
+    const KeyboardLayout layout = platform.keyboardLayout(0);
+    CHECK(layout != 0);
+    const uint32_t placeOfA = platform.mapVirtualKey('A', KeyMapping::VirtualKeyToScanCode, layout);
+    CHECK(platform.mapVirtualKey(placeOfA, KeyMapping::ScanCodeToVirtualKey, layout) == 'A');
+    CHECK(platform.mapVirtualKey('A', KeyMapping::VirtualKeyToCharacter, layout) == 'A');
+    // US English, as a fresh Wine prefix has it.
+    if ((layout & 0xFFFF) == 0x0409) {
+        CHECK(placeOfA == 30);
+        CHECK(platform.mapVirtualKey(17, KeyMapping::ScanCodeToVirtualKey, layout) == 'W');
+        CHECK(platform.mapVirtualKey(0xBA, KeyMapping::VirtualKeyToCharacter, layout) == ';');
+    }
 }
 
 DK_TEST(WidePathsTakeTheLongFormWhenAbsolute) {

@@ -72,9 +72,25 @@ bool ReplaceFile(const char* source, const char* destination) {
     return std::rename(source, destination) == 0;
 }
 
+uint32_t GameThreadInFront() {
+    ++state.foregroundQueries;
+    return state.gameThread;
+}
+
+KeyboardLayout LayoutOf(uint32_t threadId) {
+    state.layoutThreads.push_back(threadId);
+    return threadId == 0 ? state.ownLayout : state.gameLayout;
+}
+
+uint32_t MapKey(uint32_t code, KeyMapping mapping, KeyboardLayout layout) {
+    ++state.keyMappings;
+    return MapKeyInLayout(code, static_cast<uint32_t>(mapping), static_cast<uint32_t>(layout));
+}
+
 const PlatformInterface table = {
     TickCount, Sleep, IsKeyDown, InitLock, EnterLock, LeaveLock,
     ModuleFileName, StampOf, OpenFile, RemoveFile, ReplaceFile,
+    GameThreadInFront, LayoutOf, MapKey,
 };
 
 }  // namespace
@@ -94,6 +110,10 @@ void ReleaseKey(int virtualKey) { state.keys[virtualKey & 0xFF] = false; }
 void ScriptKey(uint32_t at, int virtualKey, bool down) {
     state.script.push_back({at, virtualKey, down});
 }
+
+void GameInFront() { state.gameThread = kGameThread; }
+
+void OtherProgramInFront() { state.gameThread = 0; }
 
 void AdvanceClock(uint32_t milliseconds) {
     state.now += milliseconds;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "support/fake_keyboard_layouts.h"
 
 namespace dk::fake {
 
@@ -14,6 +15,9 @@ struct KeyEvent {
     int virtualKey;
     bool down;
 };
+
+// The thread that owns the game's window.
+inline constexpr uint32_t kGameThread = 7;
 
 struct FakePlatformState {
     uint32_t now = 0;
@@ -30,6 +34,12 @@ struct FakePlatformState {
     std::string lockedPath;              // opening it fails, as when an editor holds it unshared
     int stampQueries = 0;
     int fileOpens = 0;
+    uint32_t gameThread = kGameThread;              // the thread of the game's window in front; 0: the game is not in front
+    KeyboardLayout gameLayout = kUsLayout;   // what the game's threads type with
+    KeyboardLayout ownLayout = kUsLayout;    // the layout of a thread asking for its own
+    std::vector<uint32_t> layoutThreads;   // the thread of every layout query
+    int foregroundQueries = 0;
+    int keyMappings = 0;
 };
 
 // Installs the fake as the process's platform, from a fresh state, and returns it.
@@ -40,6 +50,9 @@ FakePlatformState& FakePlatform();
 void PressKey(int virtualKey);
 void ReleaseKey(int virtualKey);
 void ScriptKey(uint32_t at, int virtualKey, bool down);
+// The foreground: the game's own window, or another program's.
+void GameInFront();
+void OtherProgramInFront();
 // Moves the clock without a Sleep (as time passing in other threads would).
 void AdvanceClock(uint32_t milliseconds);
 uint32_t TotalSlept();

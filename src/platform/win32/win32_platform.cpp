@@ -11,8 +11,8 @@ namespace {
 CRITICAL_SECTION controllerLock;
 
 // Each of these calls its import directly: a host under test replaces the
-// import table entries of GetTickCount, Sleep and GetAsyncKeyState to drive
-// time and the keyboard.
+// import table entries of GetTickCount, Sleep, GetAsyncKeyState, the
+// foreground window's and the keyboard layout's calls to drive time and the keyboard.
 uint32_t TickCount() { return GetTickCount(); }
 
 void SleepFor(uint32_t milliseconds) { Sleep(milliseconds); }
@@ -87,6 +87,21 @@ bool MoveOver(const char* source, const char* destination) {
            MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
+// Keys typed into another program's window are none of the game's business.
+uint32_t GameThreadInFront() {
+    HWND window = GetForegroundWindow();
+    if (window == nullptr) return 0;
+    DWORD process = 0;
+    const DWORD thread = GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId() ? thread : 0;
+}
+
+KeyboardLayout LayoutOf(uint32_t threadId) { return reinterpret_cast<KeyboardLayout>(GetKeyboardLayout(threadId)); }
+
+uint32_t MapKey(uint32_t code, KeyMapping mapping, KeyboardLayout layout) {
+    return MapVirtualKeyExW(code, static_cast<UINT>(mapping), reinterpret_cast<HKL>(layout));
+}
+
 }  // namespace
 
 const PlatformInterface& Win32Platform() {
@@ -102,6 +117,9 @@ const PlatformInterface& Win32Platform() {
         .openFile = OpenFile,
         .removeFile = RemoveFile,
         .replaceFile = MoveOver,
+        .gameThreadInFront = GameThreadInFront,
+        .keyboardLayout = LayoutOf,
+        .mapVirtualKey = MapKey,
     };
     return table;
 }

@@ -1,0 +1,49 @@
+#pragma once
+// The keys whose label depends on the keyboard layout. The game reads scan
+// codes, which name a key's place; what is printed on the key at that place,
+// and which virtual key Windows reports for it, is the layout's choice.
+#include <array>
+#include <cstdint>
+
+#include "keys/key_code.h"
+
+namespace dk {
+
+// Letters, digits and the punctuation keys, whatever their place.
+constexpr bool IsCharacterKey(int virtualKey) {
+    return (virtualKey >= '0' && virtualKey <= '9') || (virtualKey >= 'A' && virtualKey <= 'Z') ||
+           (virtualKey >= 0xBA && virtualKey <= 0xC0) || (virtualKey >= 0xDB && virtualKey <= 0xDF) ||
+           virtualKey == 0xE2;
+}
+
+// A layout's answer for a key is used only within the scan codes of a plain
+// keyboard; anything else is not a place the fixed tables would not know better.
+inline constexpr uint32_t kHighestLayoutScanCode = 0x58;
+
+// The places of the keys that are character keys on a US keyboard.
+inline constexpr KeyCode kHighestCharacterPlace = 86;
+
+constexpr bool IsCharacterPlace(KeyCode code) {
+    return (code >= 2 && code <= 13) || (code >= 16 && code <= 27) || (code >= 30 && code <= 41) ||
+           (code >= 43 && code <= 53) || code == kHighestCharacterPlace;
+}
+
+// What a US keyboard types at its punctuation places; 0 at the others.
+inline constexpr auto kUsCharacterAt = [] {
+    std::array<char16_t, kHighestCharacterPlace + 1> at{};
+    at[12] = u'-';
+    at[13] = u'=';
+    at[26] = u'[';
+    at[27] = u']';
+    at[39] = u';';
+    at[40] = u'\'';
+    at[41] = u'`';
+    at[43] = u'\\';
+    at[51] = u',';
+    at[52] = u'.';
+    at[53] = u'/';
+    at[86] = u'\\';
+    return at;
+}();
+
+}  // namespace dk

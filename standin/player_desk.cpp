@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <string_view>
-
 #include "fake_keyboard_layouts.h"
+#include "iat_patch.h"
 
 namespace standin {
 namespace {
@@ -53,16 +52,11 @@ void SetKeyboardLayout(uint32_t value) { layout = value; }
 int LayoutQueries() { return layoutQueries; }
 
 void* DeskHookFor(const char* name) {
-    const struct {
-        const char* name;
-        void* hook;
-    } kHooks[] = {{"GetForegroundWindow", reinterpret_cast<void*>(&HookGetForegroundWindow)},
-                  {"GetWindowThreadProcessId", reinterpret_cast<void*>(&HookGetWindowThreadProcessId)},
-                  {"GetKeyboardLayout", reinterpret_cast<void*>(&HookGetKeyboardLayout)},
-                  {"MapVirtualKeyExW", reinterpret_cast<void*>(&HookMapVirtualKeyExW)}};
-    for (const auto& h : kHooks)
-        if (std::string_view(name) == h.name) return h.hook;
-    return nullptr;
+    const NamedHook kHooks[] = {{"GetForegroundWindow", reinterpret_cast<void*>(&HookGetForegroundWindow)},
+                                {"GetWindowThreadProcessId", reinterpret_cast<void*>(&HookGetWindowThreadProcessId)},
+                                {"GetKeyboardLayout", reinterpret_cast<void*>(&HookGetKeyboardLayout)},
+                                {"MapVirtualKeyExW", reinterpret_cast<void*>(&HookMapVirtualKeyExW)}};
+    return FindNamedHook(kHooks, name);
 }
 
 }  // namespace standin

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <string_view>
 
 #include "game_addresses.h"
 #include "game_frontend.h"
+#include "iat_patch.h"
 #include "player_desk.h"
 
 namespace standin {
@@ -95,17 +95,13 @@ void SetClockStart(uint32_t tickCount) { clockStart = tickCount; }
 const WorldHooks& Hooks() { return hooks; }
 
 void* HookFor(const char* name) {
-    const struct {
-        const char* name;
-        void* hook;
-    } kHooks[] = {{"GetAsyncKeyState", reinterpret_cast<void*>(&HookGetAsyncKeyState)},
-                  {"GetTickCount", reinterpret_cast<void*>(&HookGetTickCount)},
-                  {"Sleep", reinterpret_cast<void*>(&HookSleep)},
-                  {"VirtualProtect", reinterpret_cast<void*>(&HookVirtualProtect)},
-                  {"CreateThread", reinterpret_cast<void*>(&HookCreateThread)}};
-    for (const auto& h : kHooks)
-        if (std::string_view(name) == h.name) return h.hook;
-    return DeskHookFor(name);
+    const NamedHook kHooks[] = {{"GetAsyncKeyState", reinterpret_cast<void*>(&HookGetAsyncKeyState)},
+                                {"GetTickCount", reinterpret_cast<void*>(&HookGetTickCount)},
+                                {"Sleep", reinterpret_cast<void*>(&HookSleep)},
+                                {"VirtualProtect", reinterpret_cast<void*>(&HookVirtualProtect)},
+                                {"CreateThread", reinterpret_cast<void*>(&HookCreateThread)}};
+    void* hook = FindNamedHook(kHooks, name);
+    return hook ? hook : DeskHookFor(name);
 }
 
 void StartScript(Script script) {

@@ -28,21 +28,21 @@ constexpr bool IsCharacterPlace(KeyCode code) {
            (code >= 43 && code <= 53) || code == kHighestCharacterPlace;
 }
 
-// What a US keyboard types at its punctuation places; 0 at the others.
+struct PlaceCharacter {
+    KeyCode place;
+    char16_t character;
+};
+
+// What a US keyboard types at its punctuation places.
+inline constexpr PlaceCharacter kUsPunctuation[] = {
+    {12, u'-'}, {13, u'='}, {26, u'['}, {27, u']'}, {39, u';'}, {40, u'\''},
+    {41, u'`'}, {43, u'\\'}, {51, u','}, {52, u'.'}, {53, u'/'}, {86, u'\\'},
+};
+
+// The same by place; 0 at the letters and digits.
 inline constexpr auto kUsCharacterAt = [] {
     std::array<char16_t, kHighestCharacterPlace + 1> at{};
-    at[12] = u'-';
-    at[13] = u'=';
-    at[26] = u'[';
-    at[27] = u']';
-    at[39] = u';';
-    at[40] = u'\'';
-    at[41] = u'`';
-    at[43] = u'\\';
-    at[51] = u',';
-    at[52] = u'.';
-    at[53] = u'/';
-    at[86] = u'\\';
+    for (const PlaceCharacter& key : kUsPunctuation) at[key.place] = key.character;
     return at;
 }();
 

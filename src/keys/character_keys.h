@@ -16,8 +16,8 @@ constexpr bool IsCharacterKey(int virtualKey) {
            virtualKey == 0xE2;
 }
 
-// A layout's answer for a key is used only within the scan codes of a plain
-// keyboard; anything else is not a place the fixed tables would not know better.
+// A layout's place for a character key counts only within the main block of
+// keys (F12 and below); for anything else the fixed table holds.
 inline constexpr uint32_t kHighestLayoutScanCode = 0x58;
 
 // The places of the keys that are character keys on a US keyboard.

@@ -4,11 +4,26 @@
 
 namespace dk {
 
-bool WriteAndClose(std::FILE* file, std::string_view bytes) {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool flushed = std::fflush(file) == 0;
+namespace {
+
+bool WriteAll(std::FILE* file, std::string_view bytes) {
+    return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
+}
+
+// The new text must be on the disk before the name points at it, or a power
+// cut right after the replace could leave an empty binding file.
+bool WriteToDiskAndClose(std::FILE* file, std::string_view bytes) {
+    const bool onDisk = WriteAll(file, bytes) && Platform().flushFile(file);
     const bool closed = std::fclose(file) == 0;
-    return written && flushed && closed;
+    return onDisk && closed;
+}
+
+}  // namespace
+
+bool WriteAndClose(std::FILE* file, std::string_view bytes) {
+    const bool written = WriteAll(file, bytes);
+    const bool closed = std::fclose(file) == 0;
+    return written && closed;
 }
 
 void ReadStreamBytes(std::FILE* file, std::string& bytes) {
@@ -34,7 +49,7 @@ bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
     const std::string temporary = path + ".tmp";
     std::FILE* file = Platform().openFile(temporary.c_str(), "wb");
     if (!file) return false;
-    if (WriteAndClose(file, bytes) && Platform().replaceFile(temporary.c_str(), path.c_str())) return true;
+    if (WriteToDiskAndClose(file, bytes) && Platform().replaceFile(temporary.c_str(), path.c_str())) return true;
     Platform().removeFile(temporary.c_str());
     return false;
 }

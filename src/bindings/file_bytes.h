@@ -18,9 +18,9 @@ bool ReadFileBytes(const std::string& path, std::string& bytes);
 // Writes all of `bytes`, flushes and closes the file; false if any step failed.
 bool WriteAndClose(std::FILE* file, std::string_view bytes);
 
-// Writes `bytes` to path + ".tmp" beside the file, then replaces the file with
-// it in one step. On any failure the old file stays as it was, the temporary
-// file is removed, and the result is false.
+// Writes `bytes` to path + ".tmp" beside the file, flushes it to the disk,
+// then replaces the file with it in one step. On any failure the old file
+// stays as it was, the temporary file is removed, and the result is false.
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes);
 
 }  // namespace dk

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "checks.h"
+#include "file_calls.h"
 #include "iat_patch.h"
 
 namespace standin {
@@ -98,6 +99,7 @@ bool AdoptPlugin(HMODULE module, Session* session) {
     ImportHook hooks[5];
     for (int i = 0; i < 5; ++i) hooks[i] = {kPatched[i], HookFor(kPatched[i]), 0};
     PatchImports(session->module, hooks, 5);
+    PatchFileCalls(session->module);
     bool all = true;
     for (const ImportHook& h : hooks) {
         if (h.patched == 0) {

@@ -35,6 +35,7 @@ int LongPath(const RunContext&);
 int NamedKeys(const RunContext&);
 int NamedKeysRestart(const RunContext&);
 int KeyNameThreads(const RunContext&);
+int SaveRefused(const RunContext&);
 
 // The first start in an empty folder, as a script of checks (the session must
 // outlive it), and the check of the table's bytes it must leave alone.
@@ -49,6 +50,7 @@ inline constexpr Scenario kScenarios[] = {
     {"shift_capture", ShiftCapture}, {"capture_held", CaptureHeld},     {"inventory_faults", InventoryFaults},
     {"manager_late", ManagerLate},   {"loader_lock", LoaderLock},       {"live_edit", LiveEdit},
     {"edit_then_capture", EditThenCapture}, {"unicode_folder", UnicodeFolder}, {"long_path", LongPath},
-    {"named_keys", NamedKeys},     {"named_keys_restart", NamedKeysRestart}, {"key_name_threads", KeyNameThreads}};
+    {"named_keys", NamedKeys},     {"named_keys_restart", NamedKeysRestart}, {"key_name_threads", KeyNameThreads},
+    {"save_refused", SaveRefused}};
 
 }  // namespace standin

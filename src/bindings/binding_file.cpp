@@ -70,8 +70,9 @@ void LoadBindingFile() {
     if (ReadBindingFile(kNothingKept)) RememberFileAsRead(stamp);
 }
 
-bool SaveBindingFile() {
-    if (!HaveBindingFilePath() || !TakeUnseenHandEdits()) return false;
+namespace {
+
+bool WriteBindingFile() {
     SavedCodes codes{};
     const std::string text = BindingFileText(codes);
     if (!ReplaceFileBytes(bindingFilePath, text)) return false;
@@ -79,6 +80,15 @@ bool SaveBindingFile() {
     for (int i = 0; i < kMappableActionCount; ++i) SetOverride(MappableActions[i], codes[i]);
     RememberOwnSave();
     return true;
+}
+
+}  // namespace
+
+bool SaveBindingFile() {
+    if (!HaveBindingFilePath()) return false;
+    if (TakeUnseenHandEdits() && WriteBindingFile()) return true;
+    NoteFailedSave();
+    return false;
 }
 
 bool SaveMenuBinding(ActionIndex index) {

@@ -13,7 +13,8 @@ void LoadBindingFile();
 // game's table, so the save keeps every hand edit; bindings made in the menu
 // and not yet saved keep their keys over the file's lines. The file is
 // replaced in one step: when anything fails (a changed file that cannot be
-// read now included) the old file stays byte for byte and the result is false.
+// read now included) the old file stays byte for byte, the result is false,
+// and the bindings stay unsaved until a retry at the periodic check succeeds.
 bool SaveBindingFile();
 
 // A key just bound in the menu: `index` keeps it over the file's line, then

@@ -18,6 +18,16 @@ namespace dk {
 // again at the next check. True when an edit was read.
 bool CheckBindingFileForEdits();
 
+// A save that did not reach the disk leaves unsaved bindings, and the
+// periodic check tries the save again: once a second for the first minute
+// after the failure, then every ten seconds, until a try succeeds. Call it
+// after the check's edit went into the game's table; a file the check still
+// waits for (changing, or unreadable) is left alone until it can be read.
+void RetryUnsavedBindings(uint32_t now);
+
+// Called by a save that failed: its bindings are unsaved from now on.
+void NoteFailedSave();
+
 // Before a save: reads a file changed since the plug-in last read or wrote it.
 // False when such a file cannot be read now, and the save must not overwrite it.
 bool TakeUnseenHandEdits();

@@ -13,6 +13,8 @@ void PeriodicReapply(uint32_t now) {
     // A hand edit read now goes into the game's table with this very apply.
     CheckBindingFileForEdits();
     ApplyOverrides();
+    // After the apply: a save writes the game's table, the edit just read included.
+    RetryUnsavedBindings(now);
 }
 
 }  // namespace dk

@@ -32,11 +32,17 @@ BOOL WINAPI HookMoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags) {
     return MoveFileExW(from, to, flags);
 }
 
+FILE* __cdecl HookWideOpen(const wchar_t* path, const wchar_t* mode) {
+    if (mode && mode[0] == L'r' && IsBindingFile(path)) ++seen.bindingFileReads;
+    return _wfopen(path, mode);
+}
+
 }  // namespace
 
 void PatchFileCalls(HMODULE module) {
-    ImportHook hooks[] = {{"MoveFileExW", reinterpret_cast<void*>(&HookMoveFileExW), 0}};
-    PatchImports(module, hooks, 1);
+    ImportHook hooks[] = {{"MoveFileExW", reinterpret_cast<void*>(&HookMoveFileExW), 0},
+                          {"_wfopen", reinterpret_cast<void*>(&HookWideOpen), 0}};
+    PatchImports(module, hooks, 2);
     patched = true;
     for (const ImportHook& h : hooks) {
         if (h.patched == 0) {

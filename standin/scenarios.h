@@ -36,6 +36,7 @@ int NamedKeys(const RunContext&);
 int NamedKeysRestart(const RunContext&);
 int KeyNameThreads(const RunContext&);
 int SaveRefused(const RunContext&);
+int OversizedFile(const RunContext&);
 
 // The first start in an empty folder, as a script of checks (the session must
 // outlive it), and the check of the table's bytes it must leave alone.
@@ -51,6 +52,6 @@ inline constexpr Scenario kScenarios[] = {
     {"manager_late", ManagerLate},   {"loader_lock", LoaderLock},       {"live_edit", LiveEdit},
     {"edit_then_capture", EditThenCapture}, {"unicode_folder", UnicodeFolder}, {"long_path", LongPath},
     {"named_keys", NamedKeys},     {"named_keys_restart", NamedKeysRestart}, {"key_name_threads", KeyNameThreads},
-    {"save_refused", SaveRefused}};
+    {"save_refused", SaveRefused}, {"oversized_file", OversizedFile}};
 
 }  // namespace standin

@@ -1,6 +1,6 @@
-// The binding file edited while the game runs or held by another program for
-// a while, and the plug-in in folders whose names no 8-bit code page holds or
-// that are longer than 260 characters.
+// The binding file edited while the game runs, held by another program for a
+// while, or replaced by something far too large; and the plug-in in folders
+// whose names no 8-bit code page holds or that are longer than 260 characters.
 #include <windows.h>
 
 #include <algorithm>
@@ -183,6 +183,41 @@ int SaveRefused(const RunContext& context) {
     });
     RunPlugin(session, std::move(script), 1, false, nullptr);
     return FinishRun("save_refused");
+}
+
+// A copy gone wrong: 2 MiB whose first line is a good binding.
+int OversizedFile(const RunContext& context) {
+    static const std::string big = "17=Q\r\n" + std::string(2 << 20, '#');
+    BootOptions options;
+    options.iniText = big.c_str();
+    Session session;
+    if (!Boot(context, options, &session)) return FinishRun("oversized_file");
+    Check(FileCallsPatched(), "the plug-in's file calls go through the stand-in");
+    auto replacedAt = std::make_shared<uint32_t>(0);
+    Script script;
+    ShowStartAndSettle(script);
+    OpenFromStart(script, "mymovementkeys");
+    CaptureOnItem(script, "19", [](Script& s) { TapKeyForCapture(s, 'K'); });
+    script.After(3000).Do([&session, replacedAt] {
+        CheckSlot(17, GameDefaultKey(17), "the file's first line binds nothing");
+        CheckSlot(19, kK, "a key bound in the menu works in the game");
+        Check(ReadFile(session.iniPath) == big, "the file is left byte for byte");
+        Check(FileCalls().bindingFileReads == 0, "the file is never opened to be read");
+        Check(WriteTextFile(session.iniPath, "17=Q\r\n18=T\r\n"), "a normal file replaces it");
+        *replacedAt = VirtualNow();
+    });
+    script.After(2200).Do([&session] {
+        CheckSlot(17, kQ, "the normal file's lines are read within about two seconds");
+        CheckSlot(18, kT, "all of them");
+        const std::string file = ReadFile(session.iniPath);
+        CheckWrittenFile(file, "once a normal file is there");
+        Check(FileHasLine(file, "17=Q ; MOVE_FORWARD") && FileHasLine(file, "18=T ; MOVE_BACKWARDS") &&
+                  FileHasLine(file, "19=K ; MOVE_LEFT_STRAFE"),
+              "the waiting menu binding joins its lines in the file");
+    });
+    RunPlugin(session, std::move(script), 1, false, nullptr);
+    CheckTableOutsideMappable();
+    return FinishRun("oversized_file");
 }
 
 namespace {

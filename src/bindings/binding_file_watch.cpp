@@ -39,7 +39,7 @@ bool ChangedSinceKnown(const FileStamp& stamp) {
 
 // `stamp` was taken before the read, so an edit saved during it is seen later.
 bool ReadEdit(const FileStamp& stamp) {
-    if (!ReadBindingFile(watch.held)) return false;
+    if (!ReadBindingFile(stamp, watch.held)) return false;
     RememberFileAsRead(stamp);
     ++watch.reads;
     return true;

@@ -14,8 +14,8 @@ namespace dk {
 // The periodic look at the file: one attributes query, and the file is read
 // only when it changed and has stood still since the previous check. The
 // overrides then hold the edit; the caller applies them. A file that vanished
-// or became a directory changes nothing; one that cannot be read now is tried
-// again at the next check. True when an edit was read.
+// or became a directory changes nothing; one that cannot be read now (or is
+// too large to read) is tried again at the next check. True when an edit was read.
 bool CheckBindingFileForEdits();
 
 // A save that did not reach the disk leaves unsaved bindings, and the

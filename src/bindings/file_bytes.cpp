@@ -26,23 +26,29 @@ bool WriteAndClose(std::FILE* file, std::string_view bytes) {
     return written && closed;
 }
 
-void ReadStreamBytes(std::FILE* file, std::string& bytes) {
+bool ReadStreamBytes(std::FILE* file, std::string& bytes) {
     bytes.clear();
     char buffer[4096];
     size_t count;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
+    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+        bytes.append(buffer, count);
+        if (TooLargeToRead(bytes.size())) {
+            bytes.clear();
+            std::fclose(file);
+            return false;
+        }
+    }
     if (std::ferror(file)) {
         const size_t lastLineEnd = bytes.rfind('\n');
         bytes.erase(lastLineEnd == std::string::npos ? 0 : lastLineEnd + 1);
     }
     std::fclose(file);
+    return true;
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
     std::FILE* file = Platform().openFile(path.c_str(), "rb");
-    if (!file) return false;
-    ReadStreamBytes(file, bytes);
-    return true;
+    return file != nullptr && ReadStreamBytes(file, bytes);
 }
 
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bindings/file_bytes.h"
 #include "bindings_test_env.h"
 
 namespace dk {
@@ -219,6 +220,29 @@ TEST_F(BindingFileTest, SaveReplacesWhateverTheFileHeld) {
                                                "flush " + std::to_string(text.size()),
                                                "replace DuskvaleKeys.ini.tmp DuskvaleKeys.ini"};
     EXPECT_EQ(calls, expected);
+}
+
+// A good first line does not make a file of over 1 MiB a binding file: it is
+// neither opened at the start nor written over by a save.
+TEST_F(BindingFileTest, FileOverTheSizeLimitIsNeverOpened) {
+    const auto path = UseFile();
+    for (const uint64_t size : {kLargestReadableFile, kLargestReadableFile + 1, 2 * kLargestReadableFile}) {
+        SCOPED_TRACE(size);
+        const bool readable = size <= kLargestReadableFile;
+        ClearBindingStore();
+        ResetBindingFileWatch();
+        std::string bytes = "17=W\r\n";
+        bytes.resize(size, '#');
+        WriteWholeFile(path, bytes);
+        platform->fileCalls.clear();
+        LoadBindingFile();
+        EXPECT_EQ(BindingOverrides[17].overrideSet, readable);
+        EXPECT_EQ(SaveBindingFile(), readable);
+        if (!readable) {
+            EXPECT_TRUE(platform->fileCalls.empty());
+            EXPECT_EQ(ReadWholeFile(path), bytes);
+        }
+    }
 }
 
 // Every byte value a slot can hold survives a save, a fresh start and a load.

@@ -163,7 +163,11 @@ INSTANTIATE_TEST_SUITE_P(
         GoneCase{"unreadable", [](const std::filesystem::path& ini, fake::FakePlatformState& windows) {
                      std::ofstream(ini, std::ios::binary) << "17=E\r\n";
                      windows.lockedPath = ini.string();
-                 }, false, std::filesystem::file_type::regular, true}),
+                 }, false, std::filesystem::file_type::regular, true},
+        // A good first line does not make 2 MiB a binding file: never even opened.
+        GoneCase{"too_large", [](const std::filesystem::path& ini, fake::FakePlatformState&) {
+                     std::ofstream(ini, std::ios::binary) << "17=E\r\n" << std::string(2 << 20, '#');
+                 }, false, std::filesystem::file_type::regular, false}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(LiveFileTest, UnreadableFileIsTriedAgainAtEachCheck) {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "checks.h"
+#include "file_calls.h"
 #include "iat_patch.h"
 
 namespace standin {
@@ -101,6 +102,7 @@ bool AdoptPlugin(HMODULE module, Session* session) {
     ImportHook hooks[kPatchedCount];
     for (int i = 0; i < kPatchedCount; ++i) hooks[i] = {kPatched[i], HookFor(kPatched[i]), 0};
     PatchImports(session->module, hooks, kPatchedCount);
+    PatchFileCalls(session->module);
     bool all = true;
     for (const ImportHook& h : hooks) {
         if (h.patched == 0) {

@@ -37,6 +37,8 @@ int NamedKeysRestart(const RunContext&);
 int KeyNameThreads(const RunContext&);
 int KeyboardLayouts(const RunContext&);
 int OtherWindows(const RunContext&);
+int SaveRefused(const RunContext&);
+int OversizedFile(const RunContext&);
 
 // The first start in an empty folder, as a script of checks (the session must
 // outlive it), and the check of the table's bytes it must leave alone.
@@ -52,6 +54,7 @@ inline constexpr Scenario kScenarios[] = {
     {"manager_late", ManagerLate},   {"loader_lock", LoaderLock},       {"live_edit", LiveEdit},
     {"edit_then_capture", EditThenCapture}, {"unicode_folder", UnicodeFolder}, {"long_path", LongPath},
     {"named_keys", NamedKeys},     {"named_keys_restart", NamedKeysRestart}, {"key_name_threads", KeyNameThreads},
-    {"keyboard_layouts", KeyboardLayouts}, {"other_windows", OtherWindows}};
+    {"keyboard_layouts", KeyboardLayouts}, {"other_windows", OtherWindows},
+    {"save_refused", SaveRefused}, {"oversized_file", OversizedFile}};
 
 }  // namespace standin

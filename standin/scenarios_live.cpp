@@ -1,12 +1,15 @@
-// The binding file edited while the game runs, and the plug-in in folders
+// The binding file edited while the game runs, held by another program for a
+// while, or replaced by something far too large; and the plug-in in folders
 // whose names no 8-bit code page holds or that are longer than 260 characters.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
 #include "checks.h"
 #include "expected_file.h"
+#include "file_calls.h"
 #include "game_bindings.h"
 #include "game_frontend.h"
 #include "game_image.h"
@@ -117,6 +120,104 @@ int EditThenCapture(const RunContext& context) {
     });
     RunPlugin(session, std::move(script), 1, false, nullptr);
     return FinishRun("edit_then_capture");
+}
+
+namespace {
+
+constexpr uint32_t kRefusedForMs = 5000;
+
+// Every try after the first comes at least a second after the one before.
+void CheckTriesApart(size_t first) {
+    const std::vector<uint32_t>& tries = FileCalls().replaceTries;
+    uint32_t closest = 0xFFFFFFFFu;
+    for (size_t i = first + 1; i < tries.size(); ++i) closest = std::min(closest, tries[i] - tries[i - 1]);
+    std::printf("note: %u tries of the replace, at least %u ms (virtual) apart\n",
+                static_cast<unsigned>(tries.size() - first), static_cast<unsigned>(closest));
+    Check(closest >= 1000, "the save is tried at most once a second");
+}
+
+}  // namespace
+
+// A cloud client holds the file for five seconds just as a key is bound.
+int SaveRefused(const RunContext& context) {
+    Session session;
+    if (!Boot(context, BootOptions{}, &session)) return FinishRun("save_refused");
+    Check(FileCallsPatched(), "the plug-in's file calls go through the stand-in");
+    auto before = std::make_shared<std::string>();
+    auto firstTry = std::make_shared<size_t>(0);
+    auto freedAt = std::make_shared<uint32_t>(0);
+    Script script;
+    ShowStartAndSettle(script);
+    OpenFromStart(script, "mymovementkeys");
+    script.Do([&session, before, firstTry] {
+        *before = ReadFile(session.iniPath);
+        CheckWrittenFile(*before, "at the first start");
+        *firstTry = FileCalls().replaceTries.size();
+        RefuseReplaces(true);
+    });
+    CaptureOnItem(script, "17", [](Script& s) { TapKeyForCapture(s, 'K'); });
+    script.Do([&session, before] {
+        Check(FileCalls().refusedReplaces == 1, "the save after the capture is refused");
+        Check(ReadFile(session.iniPath) == *before, "the refused save leaves the old file byte for byte");
+        Check(!FileExists(session.iniPath + ".tmp"), "and takes its temporary file away");
+        CheckSlot(17, kK, "the key works in the game meanwhile");
+    });
+    script.After(kRefusedForMs).Do([&session, before, freedAt] {
+        Check(FileCalls().refusedReplaces >= 4, "the save is tried again while the file is held");
+        Check(ReadFile(session.iniPath) == *before, "every refused try leaves the old file as it was");
+        RefuseReplaces(false);
+        *freedAt = VirtualNow();
+    });
+    script.After(2000).Do([&session, firstTry, freedAt] {
+        const std::string file = ReadFile(session.iniPath);
+        CheckWrittenFile(file, "once the file is free");
+        Check(FileHasLine(file, "17=K ; MOVE_FORWARD"), "the binding reaches the file within two seconds");
+        std::printf("note: written %u ms (virtual) after the file was free\n",
+                    static_cast<unsigned>(FileCalls().replaceTries.back() - *freedAt));
+        CheckTriesApart(*firstTry);
+    });
+    script.After(3000).Do([firstTry] {
+        const size_t tries = FileCalls().replaceTries.size() - *firstTry;
+        Check(tries <= 2 + (kRefusedForMs + 2000) / 1000, "no more tries than one a second");
+        Check(FileCalls().replaceTries.back() + 2000 < VirtualNow(), "and none once the file holds the binding");
+    });
+    RunPlugin(session, std::move(script), 1, false, nullptr);
+    return FinishRun("save_refused");
+}
+
+// A copy gone wrong: 2 MiB whose first line is a good binding.
+int OversizedFile(const RunContext& context) {
+    static const std::string big = "17=Q\r\n" + std::string(2 << 20, '#');
+    BootOptions options;
+    options.iniText = big.c_str();
+    Session session;
+    if (!Boot(context, options, &session)) return FinishRun("oversized_file");
+    Check(FileCallsPatched(), "the plug-in's file calls go through the stand-in");
+    auto replacedAt = std::make_shared<uint32_t>(0);
+    Script script;
+    ShowStartAndSettle(script);
+    OpenFromStart(script, "mymovementkeys");
+    CaptureOnItem(script, "19", [](Script& s) { TapKeyForCapture(s, 'K'); });
+    script.After(3000).Do([&session, replacedAt] {
+        CheckSlot(17, GameDefaultKey(17), "the file's first line binds nothing");
+        CheckSlot(19, kK, "a key bound in the menu works in the game");
+        Check(ReadFile(session.iniPath) == big, "the file is left byte for byte");
+        Check(FileCalls().bindingFileReads == 0, "the file is never opened to be read");
+        Check(WriteTextFile(session.iniPath, "17=Q\r\n18=T\r\n"), "a normal file replaces it");
+        *replacedAt = VirtualNow();
+    });
+    script.After(2200).Do([&session] {
+        CheckSlot(17, kQ, "the normal file's lines are read within about two seconds");
+        CheckSlot(18, kT, "all of them");
+        const std::string file = ReadFile(session.iniPath);
+        CheckWrittenFile(file, "once a normal file is there");
+        Check(FileHasLine(file, "17=Q ; MOVE_FORWARD") && FileHasLine(file, "18=T ; MOVE_BACKWARDS") &&
+                  FileHasLine(file, "19=K ; MOVE_LEFT_STRAFE"),
+              "the waiting menu binding joins its lines in the file");
+    });
+    RunPlugin(session, std::move(script), 1, false, nullptr);
+    CheckTableOutsideMappable();
+    return FinishRun("oversized_file");
 }
 
 namespace {

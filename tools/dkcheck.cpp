@@ -53,7 +53,11 @@ int main(int argc, char** argv) {
         return dk::check::kExitUnreadable;
     }
     std::string bytes;
-    dk::ReadStreamBytes(file, bytes);
+    if (!dk::ReadStreamBytes(file, bytes)) {
+        std::fprintf(stderr, "dkcheck: cannot read %s: it is too large to be a binding file (over %u MiB)\n",
+                     path.c_str(), static_cast<unsigned>(dk::kLargestReadableFile >> 20));
+        return dk::check::kExitUnreadable;
+    }
     if (drawing) return dk::check::DrawFileLayout(svgPath, path, bytes);
     const dk::check::CheckReport report = dk::check::CheckBindingFile(bytes);
     std::fputs(report.text.c_str(), stdout);

@@ -52,9 +52,10 @@ std::string BindingFileText(SavedCodes& codes) {
 
 }  // namespace
 
-bool ReadBindingFile(const bool (&kept)[kMaxActionIndex + 1]) {
+bool ReadBindingFile(const FileStamp& stamp, const bool (&kept)[kMaxActionIndex + 1]) {
     std::string bytes;
-    if (!ReadFileBytes(bindingFilePath, bytes)) return false;
+    // Judged by the stamp, so a file far too large is not even opened.
+    if (TooLargeToRead(stamp.size) || !ReadFileBytes(bindingFilePath, bytes)) return false;
     for (const std::string& text : SplitBindingLines(bytes)) {
         const BindingLine line = ReadBindingLine(text);
         if (line.outcome == LineOutcome::Bound && !kept[line.index]) SetOverride(line.index, line.code);
@@ -67,11 +68,12 @@ void LoadBindingFile() {
     static constexpr bool kNothingKept[kMaxActionIndex + 1] = {};
     // Taken before the read: an edit made during it differs and is read later.
     const FileStamp stamp = Platform().fileStamp(bindingFilePath.c_str());
-    if (ReadBindingFile(kNothingKept)) RememberFileAsRead(stamp);
+    if (ReadBindingFile(stamp, kNothingKept)) RememberFileAsRead(stamp);
 }
 
-bool SaveBindingFile() {
-    if (!HaveBindingFilePath() || !TakeUnseenHandEdits()) return false;
+namespace {
+
+bool WriteBindingFile() {
     SavedCodes codes{};
     const std::string text = BindingFileText(codes);
     if (!ReplaceFileBytes(bindingFilePath, text)) return false;
@@ -79,6 +81,15 @@ bool SaveBindingFile() {
     for (int i = 0; i < kMappableActionCount; ++i) SetOverride(MappableActions[i], codes[i]);
     RememberOwnSave();
     return true;
+}
+
+}  // namespace
+
+bool SaveBindingFile() {
+    if (!HaveBindingFilePath()) return false;
+    if (TakeUnseenHandEdits() && WriteBindingFile()) return true;
+    NoteFailedSave();
+    return false;
 }
 
 bool SaveMenuBinding(ActionIndex index) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "bindings/action_catalogue.h"
+#include "platform/platform.h"
 
 namespace dk {
 
@@ -13,7 +14,8 @@ void LoadBindingFile();
 // game's table, so the save keeps every hand edit; bindings made in the menu
 // and not yet saved keep their keys over the file's lines. The file is
 // replaced in one step: when anything fails (a changed file that cannot be
-// read now included) the old file stays byte for byte and the result is false.
+// read now included) the old file stays byte for byte, the result is false,
+// and the bindings stay unsaved until a retry at the periodic check succeeds.
 bool SaveBindingFile();
 
 // A key just bound in the menu: `index` keeps it over the file's line, then
@@ -28,7 +30,8 @@ bool SaveResetBindings();
 bool BindingFileMissing();
 
 // The start-up reader: each acceptable line sets its action's override, except
-// for actions marked in `kept`. False when the file cannot be opened.
-bool ReadBindingFile(const bool (&kept)[kMaxActionIndex + 1]);
+// for actions marked in `kept`. False when the file cannot be opened or is too
+// large to read; `stamp`, taken just before, tells the size without opening it.
+bool ReadBindingFile(const FileStamp& stamp, const bool (&kept)[kMaxActionIndex + 1]);
 
 }  // namespace dk

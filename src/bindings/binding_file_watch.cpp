@@ -8,13 +8,23 @@ namespace dk {
 
 namespace {
 
+// The pace of the retries: a file held for a moment (a scanner, a cloud
+// client) is written within a second or so, and one that never becomes
+// writable costs one try every ten seconds.
+constexpr uint32_t kFastRetryGapMs = 1000;
+constexpr uint32_t kFastRetriesForMs = 60 * 1000;
+constexpr uint32_t kSlowRetryGapMs = 10 * 1000;
+
 struct WatchState {
     bool known;                         // a file was read or written
     FileStamp knownStamp;               // ... and this was its stamp then
     bool pending;                       // the last check saw a change not read yet
     FileStamp pendingStamp;
     bool held[kMaxActionIndex + 1];     // bound in the menu, not yet saved
-    bool anyHeld;
+    bool unsaved;                       // a save failed, and none has worked since
+    uint32_t unsavedSince;              // tick count of the first failed save
+    uint32_t lastTry;                   // tick count of the last failed save
+    bool retrySlowly;                   // the first minute of retries is over
     uint32_t reads;                     // hand edits read
 };
 
@@ -29,10 +39,18 @@ bool ChangedSinceKnown(const FileStamp& stamp) {
 
 // `stamp` was taken before the read, so an edit saved during it is seen later.
 bool ReadEdit(const FileStamp& stamp) {
-    if (!ReadBindingFile(watch.held)) return false;
+    if (!ReadBindingFile(stamp, watch.held)) return false;
     RememberFileAsRead(stamp);
     ++watch.reads;
     return true;
+}
+
+// Times are compared by unsigned difference, so a wrap of the tick count is
+// harmless; the switch to the slow pace is kept, so that a wrap 49 days on
+// cannot bring back the fast one.
+bool RetryDue(uint32_t now) {
+    if (static_cast<uint32_t>(now - watch.unsavedSince) >= kFastRetriesForMs) watch.retrySlowly = true;
+    return static_cast<uint32_t>(now - watch.lastTry) >= (watch.retrySlowly ? kSlowRetryGapMs : kFastRetryGapMs);
 }
 
 }  // namespace
@@ -47,14 +65,24 @@ bool CheckBindingFileForEdits() {
     const bool stoodStill = watch.pending && stamp == watch.pendingStamp;
     watch.pending = true;
     watch.pendingStamp = stamp;
-    if (!stoodStill || !ReadEdit(stamp)) return false;
-    // A menu binding whose save failed (the file was held by an editor) goes
-    // into the file now, beside the edit, rather than only living until exit.
-    if (watch.anyHeld) {
-        ApplyOverrides();
-        SaveBindingFile();
+    return stoodStill && ReadEdit(stamp);
+}
+
+void RetryUnsavedBindings(uint32_t now) {
+    // A pending change is a file still being written or one that cannot be
+    // read: the save would read it half-way, or not at all.
+    if (!watch.unsaved || watch.pending || !RetryDue(now)) return;
+    SaveBindingFile();
+}
+
+void NoteFailedSave() {
+    const uint32_t now = Platform().tickCount();
+    if (!watch.unsaved) {
+        watch.unsaved = true;
+        watch.unsavedSince = now;
+        watch.retrySlowly = false;
     }
-    return true;
+    watch.lastTry = now;
 }
 
 bool TakeUnseenHandEdits() {
@@ -68,14 +96,11 @@ bool TakeUnseenHandEdits() {
 uint32_t HandEditReads() { return watch.reads; }
 
 void HoldMenuBinding(ActionIndex index) {
-    if (!IsActionInRange(index)) return;
-    watch.held[index] = true;
-    watch.anyHeld = true;
+    if (IsActionInRange(index)) watch.held[index] = true;
 }
 
 void HoldAllMenuBindings() {
     for (bool& held : watch.held) held = true;
-    watch.anyHeld = true;
 }
 
 void RememberFileAsRead(const FileStamp& stamp) {
@@ -87,7 +112,7 @@ void RememberFileAsRead(const FileStamp& stamp) {
 void RememberOwnSave() {
     RememberFileAsRead(CurrentStamp());
     for (bool& held : watch.held) held = false;
-    watch.anyHeld = false;
+    watch.unsaved = false;
 }
 
 void ResetBindingFileWatch() { watch = WatchState{}; }

@@ -14,9 +14,19 @@ namespace dk {
 // The periodic look at the file: one attributes query, and the file is read
 // only when it changed and has stood still since the previous check. The
 // overrides then hold the edit; the caller applies them. A file that vanished
-// or became a directory changes nothing; one that cannot be read now is tried
-// again at the next check. True when an edit was read.
+// or became a directory changes nothing; one that cannot be read now (or is
+// too large to read) is tried again at the next check. True when an edit was read.
 bool CheckBindingFileForEdits();
+
+// A save that did not reach the disk leaves unsaved bindings, and the
+// periodic check tries the save again: once a second for the first minute
+// after the failure, then every ten seconds, until a try succeeds. Call it
+// after the check's edit went into the game's table; a file the check still
+// waits for (changing, or unreadable) is left alone until it can be read.
+void RetryUnsavedBindings(uint32_t now);
+
+// Called by a save that failed: its bindings are unsaved from now on.
+void NoteFailedSave();
 
 // Before a save: reads a file changed since the plug-in last read or wrote it.
 // False when such a file cannot be read now, and the save must not overwrite it.

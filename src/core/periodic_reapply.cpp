@@ -17,6 +17,8 @@ void PeriodicReapply(uint32_t now) {
     ApplyOverrides();
     // A layout switched while the game runs shows its names within a second.
     LookForLayoutChange(GameThreadInFront());
+    // After the apply: a save writes the game's table, the edit just read included.
+    RetryUnsavedBindings(now);
 }
 
 }  // namespace dk

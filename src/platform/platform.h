@@ -44,6 +44,7 @@ struct PlatformInterface {
     bool (*moduleFileName)(std::string& path);
     FileStamp (*fileStamp)(const char* path);  // Missing also when the query fails
     std::FILE* (*openFile)(const char* path, const char* mode);  // as fopen; others may share the file
+    bool (*flushFile)(std::FILE* file);  // what was written is on the disk itself, not only in a cache
     bool (*removeFile)(const char* path);
     bool (*replaceFile)(const char* source, const char* destination);  // one step, durable
     // The thread of the foreground window when that window is the game's own

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bindings/file_bytes.h"
 #include "bindings_test_env.h"
 
 namespace dk {
@@ -203,6 +204,8 @@ TEST_F(BindingFileTest, SaveWritesTheGameTableAndRecordsItsReadBack) {
     EXPECT_EQ(BindingOverrides[53].overrideCode, 157);
 }
 
+// The file not yet known is read first; the new one is on the disk, whole,
+// before it takes the old one's place.
 TEST_F(BindingFileTest, SaveReplacesWhateverTheFileHeld) {
     const auto path = UseFile();
     WriteWholeFile(path, std::string(5000, '\n') + "17=W\n");
@@ -211,6 +214,35 @@ TEST_F(BindingFileTest, SaveReplacesWhateverTheFileHeld) {
     EXPECT_EQ(CountLines(text), 201);
     EXPECT_EQ(text.find("\n\n"), std::string::npos);  // only CR LF, never a bare LF run
     EXPECT_TRUE(OnlyFileIn(folder, "DuskvaleKeys.ini"));
+    std::vector<std::string> calls;
+    for (const fake::FileCall& call : platform->fileCalls) calls.push_back(call.what);
+    const std::vector<std::string> expected = {"open DuskvaleKeys.ini rb", "open DuskvaleKeys.ini.tmp wb",
+                                               "flush " + std::to_string(text.size()),
+                                               "replace DuskvaleKeys.ini.tmp DuskvaleKeys.ini"};
+    EXPECT_EQ(calls, expected);
+}
+
+// A good first line does not make a file of over 1 MiB a binding file: it is
+// neither opened at the start nor written over by a save.
+TEST_F(BindingFileTest, FileOverTheSizeLimitIsNeverOpened) {
+    const auto path = UseFile();
+    for (const uint64_t size : {kLargestReadableFile, kLargestReadableFile + 1, 2 * kLargestReadableFile}) {
+        SCOPED_TRACE(size);
+        const bool readable = size <= kLargestReadableFile;
+        ClearBindingStore();
+        ResetBindingFileWatch();
+        std::string bytes = "17=W\r\n";
+        bytes.resize(size, '#');
+        WriteWholeFile(path, bytes);
+        platform->fileCalls.clear();
+        LoadBindingFile();
+        EXPECT_EQ(BindingOverrides[17].overrideSet, readable);
+        EXPECT_EQ(SaveBindingFile(), readable);
+        if (!readable) {
+            EXPECT_TRUE(platform->fileCalls.empty());
+            EXPECT_EQ(ReadWholeFile(path), bytes);
+        }
+    }
 }
 
 // Every byte value a slot can hold survives a save, a fresh start and a load.
@@ -316,21 +348,29 @@ protected:
     BindingOverride overridesBefore[kMaxActionIndex + 1] = {};
 };
 
-TEST_F(FailedSaveTest, ReplaceFails) {
+TEST_F(FailedSaveTest, FlushOrReplaceFails) {
     const auto path = UseFile();
     const std::string oldBytes = "17=A\r\n29=MOUSE_X1\r\n# the player's own note\r\n";
-    WriteWholeFile(path, oldBytes);
-    LoadBindingFile();  // the plug-in knows the file: the save has no edit to take in
-    PrepareBindings();
-    platform->failReplace = true;
-    EXPECT_FALSE(SaveBindingFile());
-    EXPECT_EQ(platform->replaceCalls, 1);
-    ExpectNothingChanged(path, oldBytes);
-    EXPECT_TRUE(OnlyFileIn(folder, "DuskvaleKeys.ini"));
+    const struct {
+        bool fake::FakePlatformState::*failure;
+        int replaces;  // the replace is not even tried after a failed flush
+    } cases[] = {{&fake::FakePlatformState::failReplace, 1}, {&fake::FakePlatformState::failFlush, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.replaces);
+        WriteWholeFile(path, oldBytes);
+        LoadBindingFile();  // the plug-in knows the file: the save has no edit to take in
+        PrepareBindings();
+        platform->*c.failure = true;
+        platform->replaceCalls = 0;
+        EXPECT_FALSE(SaveBindingFile());
+        EXPECT_EQ(platform->replaceCalls, c.replaces);
+        ExpectNothingChanged(path, oldBytes);
+        EXPECT_TRUE(OnlyFileIn(folder, "DuskvaleKeys.ini"));
 
-    platform->failReplace = false;  // the next save tries again
-    EXPECT_TRUE(SaveBindingFile());
-    EXPECT_EQ(BindingOverrides[17].overrideCode, 57);
+        platform->*c.failure = false;  // the next save tries again
+        EXPECT_TRUE(SaveBindingFile());
+        EXPECT_EQ(BindingOverrides[17].overrideCode, 57);
+    }
 }
 
 TEST_F(FailedSaveTest, FolderMissing) {

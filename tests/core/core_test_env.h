@@ -29,6 +29,9 @@
 
 namespace dk::testing {
 
+// From one once-a-second file check to the next.
+inline constexpr uint32_t kCheck = 1001;
+
 class CoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -83,6 +86,15 @@ protected:
         const TickEnd end = ControllerTick();
         lastSleeps.assign(windows->sleeps.begin() + before, windows->sleeps.end());
         return end;
+    }
+
+    void NextCheck() { TickAt(windows->now + kCheck); }
+
+    // How often a save began: each try opens a new temporary file.
+    int SaveTries() const {
+        int tries = 0;
+        for (const fake::FileCall& call : windows->fileCalls) tries += call.what == "open DuskvaleKeys.ini.tmp wb";
+        return tries;
     }
 
     fake::FakeItem& Item(const char* pageName, const char* itemName) {

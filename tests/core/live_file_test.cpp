@@ -7,8 +7,6 @@
 namespace dk::testing {
 namespace {
 
-constexpr uint32_t kCheck = 1001;  // from one check to the next
-
 class LiveFileTest : public CoreTest {
 protected:
     // Installed (the file written with all slots 0), then one check as the
@@ -19,8 +17,6 @@ protected:
         TickAt(2000);
         opensAfterInstall = windows->fileOpens;
     }
-
-    void NextCheck() { TickAt(windows->now + kCheck); }
 
     // Ticks until just before the next check: nothing may look at the file.
     void TicksBetweenChecks() {
@@ -90,6 +86,16 @@ TEST_F(LiveFileTest, SaveAfterAnUnseenEditKeepsIt) {
     for (int i = 0; i < 4; ++i) NextCheck();
     EXPECT_EQ(windows->fileOpens, opens);
 
+    // The menu binding is saved, so a later hand edit is read and left just
+    // as the editor wrote it.
+    const int tries = SaveTries();
+    WriteIni("17=E\r\n18=E\r\n");
+    for (int i = 0; i < 3; ++i) NextCheck();
+    EXPECT_EQ(fake::FakeSlotByte(17), 18) << "the saved menu binding no longer wins over the file";
+    EXPECT_EQ(fake::FakeSlotByte(18), 18);
+    EXPECT_EQ(IniText(), "17=E\r\n18=E\r\n");
+    EXPECT_EQ(SaveTries(), tries);
+
     // A reset wins over the file for every action.
     fake::AdvanceClock(400);
     WriteIni("17=E\r\n18=T\r\n");
@@ -104,25 +110,42 @@ struct GoneCase {
     void (*make)(const std::filesystem::path& ini, fake::FakePlatformState& windows);
     bool saved;                           // the next save writes the file
     std::filesystem::file_type leftThere;  // what is in the file's place after it
+    bool openedToRead;                    // the checks try to read what is there
 };
 
-// Whatever stands in the file's place, nothing the plug-in holds changes.
+// Whatever stands in the file's place, nothing the plug-in holds changes;
+// once a sane file is back, it is read and the save that failed reaches it.
 class FileGoneTest : public LiveFileTest, public ::testing::WithParamInterface<GoneCase> {};
 
 TEST_P(FileGoneTest, ChangesNothingAndLosesNothing) {
     const GoneCase& c = GetParam();
     SetBinding(17, 16);
     ApplyOverrides();
+    windows->fileCalls.clear();
     c.make(iniPath, *windows);
+    const std::string made = std::filesystem::is_regular_file(iniPath) ? IniText() : "";
     for (int i = 0; i < 3; ++i) NextCheck();
     EXPECT_EQ(fake::FakeSlotByte(17), 16);
     EXPECT_EQ(BindingOverrides[17].overrideCode, 16);
     for (ActionIndex action : MappableActions) EXPECT_TRUE(BindingOverrides[action].overrideSet) << action;
     EXPECT_EQ(SaveBindingFile(), c.saved);
-    if (!windows->lockedPath.empty()) {
-        EXPECT_EQ(IniText(), "17=E\r\n");
+    if (!c.saved && c.leftThere == std::filesystem::file_type::regular) {
+        EXPECT_EQ(IniText(), made);
     }
     EXPECT_EQ(std::filesystem::status(iniPath).type(), c.leftThere);
+    int reads = 0;
+    for (const fake::FileCall& call : windows->fileCalls) reads += call.what == "open DuskvaleKeys.ini rb";
+    EXPECT_EQ(reads > 0, c.openedToRead);
+    if (c.saved) return;
+
+    windows->lockedPath.clear();
+    std::filesystem::remove_all(iniPath);
+    WriteIni("18=T\r\n");
+    NextCheck();
+    NextCheck();
+    EXPECT_EQ(fake::FakeSlotByte(18), 20);
+    EXPECT_NE(IniText().find("17=Q ; MOVE_FORWARD"), std::string::npos);
+    EXPECT_NE(IniText().find("18=T ; MOVE_BACKWARDS"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -130,17 +153,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         GoneCase{"removed", [](const std::filesystem::path& ini, fake::FakePlatformState&) {
                      std::filesystem::remove(ini);
-                 }, true, std::filesystem::file_type::regular},
+                 }, true, std::filesystem::file_type::regular, false},
         GoneCase{"directory", [](const std::filesystem::path& ini, fake::FakePlatformState&) {
                      std::filesystem::remove(ini);
                      std::filesystem::create_directory(ini);
-                 }, false, std::filesystem::file_type::directory},
+                 }, false, std::filesystem::file_type::directory, false},
         // Held by an editor without sharing, with an edit in it: neither read
         // nor overwritten while it cannot be read.
         GoneCase{"unreadable", [](const std::filesystem::path& ini, fake::FakePlatformState& windows) {
                      std::ofstream(ini, std::ios::binary) << "17=E\r\n";
                      windows.lockedPath = ini.string();
-                 }, false, std::filesystem::file_type::regular}),
+                 }, false, std::filesystem::file_type::regular, true},
+        // A good first line does not make 2 MiB a binding file: never even opened.
+        GoneCase{"too_large", [](const std::filesystem::path& ini, fake::FakePlatformState&) {
+                     std::ofstream(ini, std::ios::binary) << "17=E\r\n" << std::string(2 << 20, '#');
+                 }, false, std::filesystem::file_type::regular, false}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(LiveFileTest, UnreadableFileIsTriedAgainAtEachCheck) {
@@ -169,6 +196,29 @@ TEST_F(LiveFileTest, BindingWhoseSaveWaitedForTheEditorJoinsTheEdit) {
     EXPECT_NE(IniText().find("17=Q ; MOVE_FORWARD"), std::string::npos);
     EXPECT_NE(IniText().find("18=T ; MOVE_BACKWARDS"), std::string::npos);
     EXPECT_EQ(fake::FakeSlotByte(17), 16);
+}
+
+// The replace refused for a while and the player edits the file meanwhile:
+// the edit is read as usual, once it stood still, and the try that works
+// writes it beside the menu binding.
+TEST_F(LiveFileTest, EditMadeWhileSavesFailJoinsTheMenuBinding) {
+    OpenPage("mymovementkeys");
+    windows->failReplace = true;
+    PressEnterOn("mymovementkeys", "17");
+    fake::AdvanceClock(300);
+    ASSERT_EQ(CaptureKey('Q'), TickEnd::CaptureTookKey);
+    WriteIni("17=E\r\n18=T\r\n");
+    const size_t calls = windows->fileCalls.size();
+    NextCheck();
+    EXPECT_EQ(windows->fileCalls.size(), calls) << "a file that may still be changing is neither read nor saved over";
+    NextCheck();
+    EXPECT_EQ(fake::FakeSlotByte(18), 20);
+    EXPECT_EQ(fake::FakeSlotByte(17), 16) << "the menu binding wins over the edit's line";
+    EXPECT_EQ(IniText(), "17=E\r\n18=T\r\n");
+    windows->failReplace = false;
+    NextCheck();
+    EXPECT_NE(IniText().find("17=Q ; MOVE_FORWARD"), std::string::npos);
+    EXPECT_NE(IniText().find("18=T ; MOVE_BACKWARDS"), std::string::npos);
 }
 
 TEST_F(CoreTest, WithoutTheWholeModulePathNoFileIsTouched) {

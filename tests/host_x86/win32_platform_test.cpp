@@ -47,8 +47,8 @@ DK_TEST(EveryPlatformEntryIsFilled) {
     const PlatformInterface& platform = win32::Win32Platform();
     CHECK(platform.tickCount && platform.sleep && platform.isKeyDown);
     CHECK(platform.initLock && platform.enterLock && platform.leaveLock);
-    CHECK(platform.moduleFileName && platform.fileStamp && platform.openFile && platform.removeFile &&
-          platform.replaceFile);
+    CHECK(platform.moduleFileName && platform.fileStamp && platform.openFile && platform.flushFile &&
+          platform.removeFile && platform.replaceFile);
     CHECK(platform.gameThreadInFront && platform.keyboardLayout && platform.mapVirtualKey);
 }
 
@@ -105,6 +105,8 @@ DK_TEST(FileCallsTakeAnyName) {
         CHECK(out != nullptr);
         if (out == nullptr) return;
         std::fputs(text, out);
+        CHECK(platform.flushFile(out));
+        CHECK(platform.fileStamp(source.c_str()).size == std::strlen(text));  // out of the runtime's buffer
         std::fclose(out);
         CHECK(platform.replaceFile(source.c_str(), file.c_str()));
     }

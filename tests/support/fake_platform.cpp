@@ -58,16 +58,37 @@ FileStamp StampOf(const char* path) {
     return {FileKind::File, nanoseconds, static_cast<uint64_t>(info.st_size)};
 }
 
+std::string NameOf(const char* path) {
+    const std::string text = path;
+    const size_t slash = text.find_last_of('/');
+    return slash == std::string::npos ? text : text.substr(slash + 1);
+}
+
+void Record(const std::string& what) { state.fileCalls.push_back({state.now, what}); }
+
 std::FILE* OpenFile(const char* path, const char* mode) {
     ++state.fileOpens;
+    Record("open " + NameOf(path) + " " + mode);
     if (!state.lockedPath.empty() && state.lockedPath == path) return nullptr;
     return std::fopen(path, mode);
 }
 
-bool RemoveFile(const char* path) { return std::remove(path) == 0; }
+// No fsync: the tests need the order of the calls, not the disk's own write.
+bool FlushFile(std::FILE* file) {
+    const bool flushed = std::fflush(file) == 0;
+    struct stat info;
+    Record("flush " + std::to_string(fstat(fileno(file), &info) == 0 ? info.st_size : -1));
+    return flushed && !state.failFlush;
+}
+
+bool RemoveFile(const char* path) {
+    Record("remove " + NameOf(path));
+    return std::remove(path) == 0;
+}
 
 bool ReplaceFile(const char* source, const char* destination) {
     ++state.replaceCalls;
+    Record("replace " + NameOf(source) + " " + NameOf(destination));
     if (state.failReplace) return false;
     return std::rename(source, destination) == 0;
 }
@@ -89,7 +110,7 @@ uint32_t MapKey(uint32_t code, KeyMapping mapping, KeyboardLayout layout) {
 
 const PlatformInterface table = {
     TickCount, Sleep, IsKeyDown, InitLock, EnterLock, LeaveLock,
-    ModuleFileName, StampOf, OpenFile, RemoveFile, ReplaceFile,
+    ModuleFileName, StampOf, OpenFile, FlushFile, RemoveFile, ReplaceFile,
     GameThreadInFront, LayoutOf, MapKey,
 };
 

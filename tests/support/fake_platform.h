@@ -19,6 +19,14 @@ struct KeyEvent {
 // The thread that owns the game's window.
 inline constexpr uint32_t kGameThread = 7;
 
+// One file call of the plug-in, with the file's name (no folder) and, for a
+// flush, the bytes the file then holds: "open DuskvaleKeys.ini.tmp wb",
+// "flush 7320", "replace DuskvaleKeys.ini.tmp DuskvaleKeys.ini", "remove ...".
+struct FileCall {
+    uint32_t at;  // virtual tick count
+    std::string what;
+};
+
 struct FakePlatformState {
     uint32_t now = 0;
     std::vector<uint32_t> sleeps;        // every Sleep, in order
@@ -30,7 +38,9 @@ struct FakePlatformState {
     std::string moduleFileName = "C:\\Games\\Duskvale\\DuskvaleKeys.asi";
     bool moduleNameWhole = true;         // false: the module's path cannot be had
     bool failReplace = false;            // the next replaceFile calls fail
+    bool failFlush = false;              // the next flushFile calls fail
     int replaceCalls = 0;
+    std::vector<FileCall> fileCalls;     // opens, flushes, replaces and removes, in order
     std::string lockedPath;              // opening it fails, as when an editor holds it unshared
     int stampQueries = 0;
     int fileOpens = 0;

@@ -1,5 +1,7 @@
 #include "platform/win32/win32_platform.h"
 
+#include <io.h>
+
 #include "platform/win32/wide_path.h"
 
 namespace dk::win32 {
@@ -69,21 +71,14 @@ bool RemoveFile(const char* path) {
     return !wide.empty() && DeleteFileW(wide.c_str()) != FALSE;
 }
 
-// The new text must be on the disk before the name points at it, or a power
-// cut right after the move could leave an empty binding file.
-bool FlushToDisk(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    const bool flushed = FlushFileBuffers(file) != FALSE;
-    CloseHandle(file);
-    return flushed;
-}
+// The runtime's buffer goes to Windows, and Windows writes its cache to the
+// disk (FlushFileBuffers on the same handle), so no second open can be refused.
+bool FlushFile(std::FILE* file) { return std::fflush(file) == 0 && _commit(_fileno(file)) == 0; }
 
 bool MoveOver(const char* source, const char* destination) {
     const std::wstring from = WidePath(source);
     const std::wstring to = WidePath(destination);
-    return !from.empty() && !to.empty() && FlushToDisk(from) &&
+    return !from.empty() && !to.empty() &&
            MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
@@ -115,6 +110,7 @@ const PlatformInterface& Win32Platform() {
         .moduleFileName = ModuleFileName,
         .fileStamp = StampOf,
         .openFile = OpenFile,
+        .flushFile = FlushFile,
         .removeFile = RemoveFile,
         .replaceFile = MoveOver,
         .gameThreadInFront = GameThreadInFront,

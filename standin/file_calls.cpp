@@ -1,0 +1,61 @@
+#include "file_calls.h"
+
+#include <cstdio>
+#include <cwchar>
+
+#include "iat_patch.h"
+#include "virtual_world.h"
+
+namespace standin {
+namespace {
+
+FileCallsSeen seen;
+bool refusing = false;
+bool patched = false;
+
+bool IsBindingFile(const wchar_t* path) {
+    const wchar_t kName[] = L"\\DuskvaleKeys.ini";
+    const size_t length = path ? std::wcslen(path) : 0;
+    const size_t nameLength = std::wcslen(kName);
+    return length >= nameLength && _wcsicmp(path + length - nameLength, kName) == 0;
+}
+
+BOOL WINAPI HookMoveFileExW(LPCWSTR from, LPCWSTR to, DWORD flags) {
+    if (IsBindingFile(to)) {
+        seen.replaceTries.push_back(VirtualNow());
+        if (refusing) {
+            ++seen.refusedReplaces;
+            SetLastError(ERROR_SHARING_VIOLATION);
+            return FALSE;
+        }
+    }
+    return MoveFileExW(from, to, flags);
+}
+
+FILE* __cdecl HookWideOpen(const wchar_t* path, const wchar_t* mode) {
+    if (mode && mode[0] == L'r' && IsBindingFile(path)) ++seen.bindingFileReads;
+    return _wfopen(path, mode);
+}
+
+}  // namespace
+
+void PatchFileCalls(HMODULE module) {
+    ImportHook hooks[] = {{"MoveFileExW", reinterpret_cast<void*>(&HookMoveFileExW), 0},
+                          {"_wfopen", reinterpret_cast<void*>(&HookWideOpen), 0}};
+    PatchImports(module, hooks, 2);
+    patched = true;
+    for (const ImportHook& h : hooks) {
+        if (h.patched == 0) {
+            std::printf("note: the plug-in does not import %s\n", h.name);
+            patched = false;
+        }
+    }
+}
+
+bool FileCallsPatched() { return patched; }
+
+void RefuseReplaces(bool refuse) { refusing = refuse; }
+
+const FileCallsSeen& FileCalls() { return seen; }
+
+}  // namespace standin

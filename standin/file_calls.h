@@ -1,0 +1,27 @@
+#pragma once
+// The plug-in's own file calls as the stand-in plays them: the replace of the
+// binding file can be refused for a while, as a cloud client, a virus scanner
+// or an editor holding the file would refuse it, and every try is counted with
+// its virtual time; so is every open of the binding file for reading.
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace standin {
+
+struct FileCallsSeen {
+    std::vector<uint32_t> replaceTries;  // virtual times of MoveFileExW onto the binding file
+    int refusedReplaces = 0;
+    int bindingFileReads = 0;            // _wfopen of the binding file with a reading mode
+};
+
+// Points the plug-in's imports of MoveFileExW and _wfopen at the stand-in's.
+void PatchFileCalls(HMODULE module);
+bool FileCallsPatched();  // both imports were found and redirected
+
+// While set, a replace onto the binding file fails with a sharing violation.
+void RefuseReplaces(bool refuse);
+const FileCallsSeen& FileCalls();
+
+}  // namespace standin

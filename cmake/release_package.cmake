@@ -35,11 +35,20 @@ add_custom_command(
 
 # The zip a player downloads: the plug-in, the binding-file checker, the
 # player's guide, the picture of the default layout and the changelog, named
-# after the project's one version number.
+# after the project's one version number, with a SHA256SUMS of those files.
+# Built twice from one commit it is the same bytes (see zip_folder.cmake).
+find_program(DK_ZIP zip)
+if(NOT DK_ZIP)
+    message(FATAL_ERROR "zip not found: install it (scripts/build.sh does)")
+endif()
 set(DK_RELEASE_ZIP ${CMAKE_BINARY_DIR}/DuskvaleKeys-${PROJECT_VERSION}.zip)
 set(stage ${CMAKE_BINARY_DIR}/release)
 set(guide ${CMAKE_SOURCE_DIR}/docs/player-guide.md)
 set(changelog ${CMAKE_SOURCE_DIR}/CHANGELOG.md)
+set(entries DuskvaleKeys.asi,dkcheck.exe,DuskvaleKeys-Guide.md,CHANGELOG.md,DuskvaleKeys-default-layout.svg,SHA256SUMS)
+
+# Both programs carry the release's moment in their headers: a new one relinks them.
+set_property(TARGET DuskvaleKeys dkcheck APPEND PROPERTY LINK_DEPENDS ${DK_SOURCE_DATE_EPOCH_FILE})
 
 add_custom_command(
     OUTPUT ${DK_RELEASE_ZIP}
@@ -50,8 +59,23 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E copy ${guide} ${stage}/DuskvaleKeys-Guide.md
     COMMAND ${CMAKE_COMMAND} -E copy ${changelog} ${stage}/CHANGELOG.md
     COMMAND ${CMAKE_COMMAND} -E copy ${DK_DEFAULT_LAYOUT_SVG} ${stage}/DuskvaleKeys-default-layout.svg
-    COMMAND ${CMAKE_COMMAND} -E chdir ${stage} ${CMAKE_COMMAND} -E tar cf ${DK_RELEASE_ZIP} --format=zip
-            DuskvaleKeys.asi dkcheck.exe DuskvaleKeys-Guide.md CHANGELOG.md DuskvaleKeys-default-layout.svg
-    DEPENDS DuskvaleKeys dkcheck ${guide} ${changelog} ${DK_DEFAULT_LAYOUT_SVG}
+    COMMAND ${CMAKE_COMMAND} -DFOLDER=${stage} -P ${CMAKE_SOURCE_DIR}/cmake/write_checksums.cmake
+    COMMAND ${CMAKE_COMMAND} -DFOLDER=${stage} -DENTRIES=${entries} -DZIP=${DK_RELEASE_ZIP} -DZIP_PROGRAM=${DK_ZIP}
+            -DEPOCH=${DK_SOURCE_DATE_EPOCH} -P ${CMAKE_SOURCE_DIR}/cmake/zip_folder.cmake
+    DEPENDS DuskvaleKeys dkcheck ${guide} ${changelog} ${DK_DEFAULT_LAYOUT_SVG} ${DK_SOURCE_DATE_EPOCH_FILE}
+            ${CMAKE_SOURCE_DIR}/cmake/write_checksums.cmake ${CMAKE_SOURCE_DIR}/cmake/zip_folder.cmake
     COMMENT "Packing DuskvaleKeys-${PROJECT_VERSION}.zip")
-add_custom_target(release_zip ALL DEPENDS ${DK_RELEASE_ZIP})
+
+# dist/ as scripts/build.sh hands it out: the two programs, the picture, the
+# zip and their SHA256SUMS, and nothing left from an earlier build.
+set(DK_DIST ${CMAKE_BINARY_DIR}/dist)
+add_custom_command(
+    OUTPUT ${DK_DIST}/SHA256SUMS
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${DK_DIST}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${DK_DIST}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:DuskvaleKeys> $<TARGET_FILE:dkcheck> ${DK_DEFAULT_LAYOUT_SVG}
+            ${DK_RELEASE_ZIP} ${DK_DIST}
+    COMMAND ${CMAKE_COMMAND} -DFOLDER=${DK_DIST} -P ${CMAKE_SOURCE_DIR}/cmake/write_checksums.cmake
+    DEPENDS DuskvaleKeys dkcheck ${DK_DEFAULT_LAYOUT_SVG} ${DK_RELEASE_ZIP}
+    COMMENT "Gathering dist/ and its SHA256SUMS")
+add_custom_target(release ALL DEPENDS ${DK_RELEASE_ZIP} ${DK_DIST}/SHA256SUMS)

@@ -6,6 +6,15 @@ if(DK_WIN32_BUILD_DIR)
                  COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${DK_OBJDUMP} -DPLUGIN=${DK_WIN32_BUILD_DIR}/DuskvaleKeys.asi
                          -P ${CMAKE_SOURCE_DIR}/cmake/check_plugin_file.cmake)
     endif()
+    # The release's checksums hold, and a second build of the same source in
+    # another folder gives the same bytes (the slowest test: about a minute
+    # and a half on two cores).
+    if(EXISTS ${DK_WIN32_BUILD_DIR}/dist/SHA256SUMS)
+        add_test(NAME release_same_bytes_twice
+                 COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DFIRST=${DK_WIN32_BUILD_DIR}
+                         -DWORK=${CMAKE_BINARY_DIR}/release_again -P ${CMAKE_SOURCE_DIR}/cmake/check_release_builds.cmake)
+        set_tests_properties(release_same_bytes_twice PROPERTIES TIMEOUT 900)
+    endif()
 endif()
 
 # The Windows-side test program, run under Wine from the native test build

@@ -4,11 +4,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # g++: the release zip's picture of the default layout is drawn by a dkcheck built for this machine.
-scripts/ensure-packages.sh cmake make g++ g++-mingw-w64-i686 binutils-mingw-w64-i686
+# zip: the release zip is packed so that two builds of one commit give the same bytes.
+scripts/ensure-packages.sh cmake make g++ g++-mingw-w64-i686 binutils-mingw-w64-i686 zip
 
-cmake --preset win32 >/dev/null
+cmake --preset win32 | { grep -F "Release time stamps" || true; }
 cmake --build --preset win32 -j "$(nproc)"
 
-mkdir -p dist
-cp build/win32/DuskvaleKeys.asi build/win32/DuskvaleKeys-*.zip dist/
+# A fresh dist/: its SHA256SUMS lists exactly what is in it.
+rm -rf dist
+cp -r build/win32/dist dist
 ls -l dist
+cat dist/SHA256SUMS

@@ -8,11 +8,14 @@
 #include "bindings/file_bytes.h"
 #include "file_argument.h"
 #include "layout_command.h"
+#include "player_run.h"
+#include "program_surroundings.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: dkcheck FILE\n"
+    "usage: dkcheck\n"
+    "       dkcheck FILE\n"
     "       dkcheck --svg OUT.svg FILE\n"
     "       dkcheck --svg OUT.svg --defaults\n"
     "Reads a binding file the way the plug-in does and prints what each line binds\n"
@@ -20,13 +23,12 @@ constexpr const char* kUsage =
     "With --svg, draws those bindings on a keyboard and a mouse into OUT.svg\n"
     "instead (actions the file does not set as in the default layout), or with\n"
     "--defaults the plug-in's default layout.\n"
+    "With no arguments, checks the binding file beside dkcheck and draws its\n"
+    "picture there.\n"
     "Exit status: 0 all lines usable, 1 some line other than a comment or blank\n"
     "was skipped, 2 the file could not be read or the picture not written.\n";
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    std::vector<std::string> arguments = dk::check::Utf8Arguments(argc, argv);
+int RunCommandLine(std::vector<std::string> arguments) {
     if (arguments.size() == 2 && (arguments[1] == "-h" || arguments[1] == "--help")) {
         std::fputs(kUsage, stdout);
         return dk::check::kExitClean;
@@ -62,4 +64,16 @@ int main(int argc, char** argv) {
     const dk::check::CheckReport report = dk::check::CheckBindingFile(bytes);
     std::fputs(report.text.c_str(), stdout);
     return report.exitCode;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments = dk::check::Utf8Arguments(argc, argv);
+    const dk::check::PlayerRun player =
+        dk::check::PlanPlayerRun(arguments, dk::check::HasConsoleOfItsOwn(), dk::check::ProgramPath());
+    const int status = player.applies ? dk::check::RunForPlayer(player, RunCommandLine) : RunCommandLine(arguments);
+    // A window of its own closes with dkcheck: the player reads the report first.
+    if (player.waitForEnter) dk::check::WaitForEnter();
+    return status;
 }

@@ -45,21 +45,25 @@ int DrawDefaultLayout(const std::string& outPath) {
     return kExitClean;
 }
 
-int DrawFileLayout(const std::string& outPath, const std::string& filePath, std::string_view fileBytes) {
+bool WriteFileLayout(const std::string& outPath, const std::string& filePath, std::string_view fileBytes,
+                     int& skipped) {
     if (IsSameFile(outPath, filePath)) {
         std::fprintf(stderr, "dkcheck: %s is the binding file itself: give the picture another name\n",
                      outPath.c_str());
-        return kExitUnreadable;
+        return false;
     }
     std::vector<BindingLine> lines;
-    int skipped = 0;
+    skipped = 0;
     for (const std::string& line : SplitBindingLines(fileBytes)) {
         lines.push_back(ReadBindingLine(line));
         if (IsProblem(lines.back().outcome)) ++skipped;
     }
-    if (!Write(outPath, LayoutPicture(LayoutFromFile(ResultingBindings(lines), BaseName(filePath))))) {
-        return kExitUnreadable;
-    }
+    return Write(outPath, LayoutPicture(LayoutFromFile(ResultingBindings(lines), BaseName(filePath))));
+}
+
+int DrawFileLayout(const std::string& outPath, const std::string& filePath, std::string_view fileBytes) {
+    int skipped = 0;
+    if (!WriteFileLayout(outPath, filePath, fileBytes, skipped)) return kExitUnreadable;
     std::printf("dkcheck: drew the layout of %s into %s\n", filePath.c_str(), outPath.c_str());
     if (skipped == 0) return kExitClean;
     std::printf("%d line(s) of the file were skipped; run dkcheck %s to see why\n", skipped, filePath.c_str());

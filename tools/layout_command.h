@@ -12,4 +12,10 @@ inline constexpr const char* kDefaultsOption = "--defaults";
 int DrawDefaultLayout(const std::string& outPath);
 int DrawFileLayout(const std::string& outPath, const std::string& filePath, std::string_view fileBytes);
 
+// The same picture without the messages of success: false (and why, on
+// standard error) when it could not be written. `skipped` counts the lines of
+// the file that were skipped.
+bool WriteFileLayout(const std::string& outPath, const std::string& filePath, std::string_view fileBytes,
+                     int& skipped);
+
 }  // namespace dk::check

@@ -42,7 +42,8 @@ int DrawBesideTheFile(const PlayerRun& run) {
         return kExitUnreadable;
     }
     std::string bytes;
-    ReadStreamBytes(file, bytes);
+    // Grown too large since it was checked: nothing sane to draw.
+    if (!ReadStreamBytes(file, bytes)) return kExitUnreadable;
     int skipped = 0;
     if (!WriteFileLayout(run.picturePath, run.bindingPath, bytes, skipped)) return kExitUnreadable;
     std::printf("\nThe picture of this layout: %s\n", run.picturePath.c_str());

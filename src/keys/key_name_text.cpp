@@ -63,8 +63,11 @@ std::atomic<WideNameTable> shownNames{kWideByCode.data()};
 }  // namespace
 
 const char16_t* KeyNameWide(KeyCode code) {
-    if (code < kLowestLookedUpCode || code > kHighestLookedUpCode) return kWideUnsupported;
-    return shownNames.load(std::memory_order_acquire)[code - kLowestLookedUpCode];
+    // The game asks for codes it holds: the common case goes straight through.
+    if (code >= kLowestLookedUpCode && code <= kHighestLookedUpCode) [[likely]] {
+        return shownNames.load(std::memory_order_acquire)[code - kLowestLookedUpCode];
+    }
+    return kWideUnsupported;
 }
 
 WideNameTable FixedWideNames() { return kWideByCode.data(); }

@@ -1,6 +1,5 @@
 #include "file_calls.h"
 
-#include <cstdio>
 #include <cwchar>
 
 #include "iat_patch.h"
@@ -11,7 +10,6 @@ namespace {
 
 FileCallsSeen seen;
 bool refusing = false;
-bool patched = false;
 
 bool IsBindingFile(const wchar_t* path) {
     const wchar_t kName[] = L"\\DuskvaleKeys.ini";
@@ -39,20 +37,11 @@ FILE* __cdecl HookWideOpen(const wchar_t* path, const wchar_t* mode) {
 
 }  // namespace
 
-void PatchFileCalls(HMODULE module) {
-    ImportHook hooks[] = {{"MoveFileExW", reinterpret_cast<void*>(&HookMoveFileExW), 0},
-                          {"_wfopen", reinterpret_cast<void*>(&HookWideOpen), 0}};
-    PatchImports(module, hooks, 2);
-    patched = true;
-    for (const ImportHook& h : hooks) {
-        if (h.patched == 0) {
-            std::printf("note: the plug-in does not import %s\n", h.name);
-            patched = false;
-        }
-    }
+void* FileCallHookFor(const char* name) {
+    const NamedHook kHooks[] = {{"MoveFileExW", reinterpret_cast<void*>(&HookMoveFileExW)},
+                                {"_wfopen", reinterpret_cast<void*>(&HookWideOpen)}};
+    return FindNamedHook(kHooks, name);
 }
-
-bool FileCallsPatched() { return patched; }
 
 void RefuseReplaces(bool refuse) { refusing = refuse; }
 

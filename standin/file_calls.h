@@ -16,9 +16,8 @@ struct FileCallsSeen {
     int bindingFileReads = 0;            // _wfopen of the binding file with a reading mode
 };
 
-// Points the plug-in's imports of MoveFileExW and _wfopen at the stand-in's.
-void PatchFileCalls(HMODULE module);
-bool FileCallsPatched();  // both imports were found and redirected
+// The stand-in's MoveFileExW and _wfopen, by name; null for another name.
+void* FileCallHookFor(const char* importName);
 
 // While set, a replace onto the binding file fails with a sharing violation.
 void RefuseReplaces(bool refuse);

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "checks.h"
-#include "file_calls.h"
 #include "iat_patch.h"
 
 namespace standin {
@@ -12,7 +11,7 @@ namespace {
 constexpr DWORD kRealTimeLimitMs = 90000;
 const char* const kPatched[] = {"GetAsyncKeyState", "GetTickCount", "Sleep", "VirtualProtect", "CreateThread",
                                 "GetForegroundWindow", "GetWindowThreadProcessId", "GetKeyboardLayout",
-                                "MapVirtualKeyExW"};
+                                "MapVirtualKeyExW", "MoveFileExW", "_wfopen"};
 constexpr int kPatchedCount = sizeof kPatched / sizeof kPatched[0];
 
 std::string Directory(const std::string& path) {
@@ -102,17 +101,16 @@ bool AdoptPlugin(HMODULE module, Session* session) {
     ImportHook hooks[kPatchedCount];
     for (int i = 0; i < kPatchedCount; ++i) hooks[i] = {kPatched[i], HookFor(kPatched[i]), 0};
     PatchImports(session->module, hooks, kPatchedCount);
-    PatchFileCalls(session->module);
     bool all = true;
     for (const ImportHook& h : hooks) {
         if (h.patched == 0) {
             std::printf("note: the plug-in does not import %s\n", h.name);
-            // Without its clock, keyboard, desk, Sleep or thread the run cannot be driven.
+            // Without its clock, keyboard, desk, files, Sleep or thread the run cannot be driven.
             if (std::string(h.name) != "VirtualProtect") all = false;
         }
     }
-    return Check(all, "the plug-in's imports of the clock, keyboard, foreground window, keyboard layout, Sleep "
-                      "and CreateThread are redirected");
+    return Check(all, "the plug-in's imports of the clock, keyboard, foreground window, keyboard layout, "
+                      "file replace and open, Sleep and CreateThread are redirected");
 }
 
 bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* session) {

@@ -1,8 +1,9 @@
 #pragma once
 // One run of the plug-in the way an ASI loader runs it: copied into its own
 // folder (so its .ini lands there), loaded, its imports of the clock, the
-// keyboard, Sleep, VirtualProtect and CreateThread pointed at the virtual
-// world, then InitializeASI called.
+// keyboard, the foreground window, the keyboard layout, the binding file's
+// replace and open, Sleep, VirtualProtect and CreateThread pointed at the
+// virtual world, then InitializeASI called.
 #include <string>
 
 #include "virtual_world.h"

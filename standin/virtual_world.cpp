@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "game_addresses.h"
+#include "file_calls.h"
 #include "game_frontend.h"
 #include "iat_patch.h"
 #include "player_desk.h"
@@ -100,8 +101,9 @@ void* HookFor(const char* name) {
                                 {"Sleep", reinterpret_cast<void*>(&HookSleep)},
                                 {"VirtualProtect", reinterpret_cast<void*>(&HookVirtualProtect)},
                                 {"CreateThread", reinterpret_cast<void*>(&HookCreateThread)}};
-    void* hook = FindNamedHook(kHooks, name);
-    return hook ? hook : DeskHookFor(name);
+    for (void* hook : {FindNamedHook(kHooks, name), DeskHookFor(name), FileCallHookFor(name)})
+        if (hook) return hook;
+    return nullptr;
 }
 
 void StartScript(Script script) {

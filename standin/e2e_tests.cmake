@@ -5,7 +5,7 @@ set(DK_WIN32_BUILD_DIR "" CACHE PATH "Build tree of the win32 preset, for the te
 set(DK_E2E_SCENARIOS
     first_start controls_links rebind_keys key_names reset second_launch bad_lines
     torch_toggle torch_faults protect_fails unknown_build second_init shift_capture capture_held
-    inventory_faults manager_late loader_lock
+    inventory_faults manager_late loader_lock load_only freed_by_loader
     live_edit edit_then_capture unicode_folder long_path
     named_keys named_keys_restart key_name_threads
     keyboard_layouts other_windows save_refused oversized_file)

@@ -4,6 +4,8 @@
 
 #include "checks.h"
 #include "iat_patch.h"
+#include "load_notification.h"
+#include "process_snapshot.h"
 
 namespace standin {
 namespace {
@@ -74,25 +76,7 @@ std::wstring Widen(const std::string& text) {
     return wide;
 }
 
-// The plug-in is loaded (or not): find its entry and point its imports at the world.
-bool Attach(Session* session) {
-    if (!Check(session->module != nullptr, "the plug-in loads as a DLL")) return false;
-    return AdoptPlugin(session->module, session);
-}
-
-}  // namespace
-
-bool PlacePlugin(const std::string& asiPath, const std::string& folder, Session* session) {
-    session->folder = folder;
-    session->pluginPath = folder + "DuskvaleKeys.asi";
-    session->iniPath = folder + "DuskvaleKeys.ini";
-    session->wideIniPath = Widen(session->iniPath);
-    if (!CopyFileA(WindowsPath(asiPath).c_str(), session->pluginPath.c_str(), FALSE))
-        return Check(false, "copy " + asiPath + " into " + folder);
-    SetCurrentDirectoryA(folder.c_str());  // as an ASI loader does
-    return true;
-}
-
+// Finds the plug-in's entry and points its imports at the world.
 bool AdoptPlugin(HMODULE module, Session* session) {
     session->module = module;
     session->initialize = reinterpret_cast<void (*)()>(GetProcAddress(session->module, "InitializeASI"));
@@ -113,10 +97,46 @@ bool AdoptPlugin(HMODULE module, Session* session) {
                       "file replace and open, Sleep and CreateThread are redirected");
 }
 
+// The session whose plug-in is being loaded, and whether its imports were
+// pointed at the world while it was mapped, before its entry point ran.
+Session* loading = nullptr;
+bool adoptedWhenMapped = false;
+
+void PluginMapped(HMODULE module) {
+    if (loading) adoptedWhenMapped = AdoptPlugin(module, loading);
+    loading = nullptr;
+}
+
+}  // namespace
+
+bool ExpectPluginLoad(Session* session) {
+    loading = session;
+    adoptedWhenMapped = false;
+    session->threadsBeforeLoad = CountThreads();
+    return Check(WatchForModule(L"DuskvaleKeys.asi", PluginMapped), "the stand-in is told of each DLL load");
+}
+
+bool PluginLoaded(HMODULE module, Session* session) {
+    loading = nullptr;
+    if (!Check(module != nullptr, "the plug-in loads as a DLL")) return false;
+    return Check(adoptedWhenMapped && session->module == module,
+                 "the plug-in's imports were pointed at the virtual world before its DllMain ran");
+}
+
+bool PlacePlugin(const std::string& asiPath, const std::string& folder, Session* session) {
+    session->folder = folder;
+    session->pluginPath = folder + "DuskvaleKeys.asi";
+    session->iniPath = folder + "DuskvaleKeys.ini";
+    session->wideIniPath = Widen(session->iniPath);
+    if (!CopyFileA(WindowsPath(asiPath).c_str(), session->pluginPath.c_str(), FALSE))
+        return Check(false, "copy " + asiPath + " into " + folder);
+    SetCurrentDirectoryA(folder.c_str());  // as an ASI loader does
+    return true;
+}
+
 bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* session) {
-    if (!PlacePlugin(asiPath, folder, session)) return false;
-    session->module = LoadLibraryA(session->pluginPath.c_str());
-    return Attach(session);
+    if (!PlacePlugin(asiPath, folder, session) || !ExpectPluginLoad(session)) return false;
+    return PluginLoaded(LoadLibraryA(session->pluginPath.c_str()), session);
 }
 
 bool LoadPluginWide(const std::string& asiPath, const std::wstring& folder, Session* session) {
@@ -125,8 +145,8 @@ bool LoadPluginWide(const std::string& asiPath, const std::wstring& folder, Sess
     if (!CopyFileW(LongForm(Widen(WindowsPath(asiPath))).c_str(), LongForm(plugin).c_str(), FALSE))
         return Check(false, "copy " + asiPath + " into the wide folder");
     SetCurrentDirectoryW(folder.c_str());  // as an ASI loader does; fails beyond 260 characters
-    session->module = LoadLibraryW(plugin.c_str());
-    return Attach(session);
+    if (!ExpectPluginLoad(session)) return false;
+    return PluginLoaded(LoadLibraryW(plugin.c_str()), session);
 }
 
 bool PrepareWideFolder(const std::wstring& folder) {
@@ -186,7 +206,7 @@ bool RunPlugin(const Session& session, Script script, int calls, bool workerMayE
         case ScriptEnd::Finished: return true;
         case ScriptEnd::WorkerEnded: return workerMayEnd || Check(false, "the worker thread keeps running");
         case ScriptEnd::TimedOut: return Check(false, "the run ends within the real-time limit");
-        case ScriptEnd::NoWorker: return Check(false, "InitializeASI starts a worker thread");
+        case ScriptEnd::NoWorker: return Check(false, "the plug-in starts a worker thread");
     }
     return false;
 }

@@ -3,7 +3,7 @@
 // folder (so its .ini lands there), loaded, its imports of the clock, the
 // keyboard, the foreground window, the keyboard layout, the binding file's
 // replace and open, Sleep, VirtualProtect and CreateThread pointed at the
-// virtual world, then InitializeASI called.
+// virtual world as it is mapped, then InitializeASI called (or not).
 #include <string>
 
 #include "virtual_world.h"
@@ -16,6 +16,7 @@ struct Session {
     std::string iniPath;     // where the binding file is expected
     std::wstring wideIniPath;  // the same, whatever characters the folder holds
     HMODULE module = nullptr;
+    int threadsBeforeLoad = 0;  // this process's threads just before the plug-in was loaded
     void (*initialize)() = nullptr;
 };
 
@@ -25,10 +26,13 @@ bool PrepareFolder(const std::string& folder, bool emptyItFirst);
 
 // Copies and loads the plug-in and patches its imports; checks as it goes.
 bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* session);
-// The two halves, for a loader of the stand-in's own: the copy in its folder
-// (made current), and the loaded module's export found and imports patched.
+// The steps, for a loader of the stand-in's own: the copy in its folder (made
+// current); the watch for its load, under which the module's export is found
+// and its imports patched as soon as it is mapped, before its DllMain runs;
+// and the check, once the load returned, that this happened.
 bool PlacePlugin(const std::string& asiPath, const std::string& folder, Session* session);
-bool AdoptPlugin(HMODULE module, Session* session);
+bool ExpectPluginLoad(Session* session);
+bool PluginLoaded(HMODULE module, Session* session);
 // The same for a folder of any name and length (ends with a backslash),
 // loaded with a plain LoadLibraryW as a loader would.
 bool LoadPluginWide(const std::string& asiPath, const std::wstring& folder, Session* session);
@@ -40,8 +44,9 @@ std::string ReadFile(const std::string& path);  // empty when missing
 bool FileExists(const std::string& path);
 bool WriteTextFile(const std::string& path, const std::string& bytes);  // exact bytes
 
-// Runs InitializeASI (`calls` times) and the script; true when the script ran to
-// its end. An ended worker counts as an end only when `workerMayEnd` is set.
+// Runs InitializeASI (`calls` times, perhaps none) and the script; true when
+// the script ran to its end. An ended worker counts as an end only when
+// `workerMayEnd` is set.
 bool RunPlugin(const Session& session, Script script, int calls, bool workerMayEnd, bool* workerEnded);
 
 }  // namespace standin

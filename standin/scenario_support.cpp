@@ -9,6 +9,7 @@
 #include "game_image.h"
 #include "game_player.h"
 #include "key_name_site.h"
+#include "process_snapshot.h"
 
 namespace standin {
 
@@ -79,6 +80,13 @@ void CheckDrawn(const char* page, const char* itemName, const std::string& expec
     std::string drawn = item ? DrawKeyName(ItemValue(item)) : "(no item)";
     Check(drawn == expected, std::string("the game draws \"") + expected + "\" for " + page + " item " + itemName +
                                  " (draws \"" + drawn + "\")");
+}
+
+void CheckOneWorker(const Session& session) {
+    const int started = CountThreads() - session.threadsBeforeLoad;
+    Check(Hooks().createThreadCalls == 1 && started == 1,
+          "the plug-in started one worker thread (" + std::to_string(Hooks().createThreadCalls) +
+              " CreateThread calls, " + std::to_string(started) + " threads more than before the load)");
 }
 
 int FinishRun(const char* scenario) {

@@ -42,6 +42,9 @@ void EnterPlay(Script& script, void* player);
 // Checks the game's name for the item right now.
 void CheckDrawn(const char* page, const char* itemName, const std::string& expected);
 
+// The plug-in started exactly one thread, through its CreateThread, and no other.
+void CheckOneWorker(const Session& session);
+
 int FinishRun(const char* scenario);  // violations, summary, exit code
 
 // Runs another scenario as a separate process in the same folder.

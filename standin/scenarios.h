@@ -28,6 +28,8 @@ int TorchFaults(const RunContext&);
 int InventoryFaults(const RunContext&);
 int ManagerLate(const RunContext&);
 int LoaderLock(const RunContext&);
+int LoadOnly(const RunContext&);
+int FreedByLoader(const RunContext&);
 int LiveEdit(const RunContext&);
 int EditThenCapture(const RunContext&);
 int UnicodeFolder(const RunContext&);
@@ -55,6 +57,7 @@ inline constexpr Scenario kScenarios[] = {
     {"edit_then_capture", EditThenCapture}, {"unicode_folder", UnicodeFolder}, {"long_path", LongPath},
     {"named_keys", NamedKeys},     {"named_keys_restart", NamedKeysRestart}, {"key_name_threads", KeyNameThreads},
     {"keyboard_layouts", KeyboardLayouts}, {"other_windows", OtherWindows},
-    {"save_refused", SaveRefused}, {"oversized_file", OversizedFile}};
+    {"save_refused", SaveRefused}, {"oversized_file", OversizedFile},
+    {"load_only", LoadOnly},       {"freed_by_loader", FreedByLoader}};
 
 }  // namespace standin

@@ -1,8 +1,6 @@
 // The boundary with a game that is not ready or not well: an inventory lookup
-// that faults, a frontend that is not built yet, and a loader that starts the
-// plug-in while it holds the loader lock.
+// that faults, and a frontend that is not built yet.
 #include <windows.h>
-#include <tlhelp32.h>
 
 #include <cstdio>
 #include <memory>
@@ -157,114 +155,6 @@ int ManagerLate(const RunContext& context) {
     });
     RunPlugin(session, std::move(script), 1, false, nullptr);
     return FinishRun("manager_late");
-}
-
-namespace {
-
-// What the loader-lock run saw from inside the loader's DllMain.
-struct LoaderSeen {
-    Session* session = nullptr;
-    int modulesBefore = 0;
-    int threadsBefore = 0;
-    bool entryQuiet = false;     // the plug-in's DLL entry loaded nothing and started nothing
-    bool returned = false;       // InitializeASI came back
-    bool lockHeld = false;       // ... while this thread held the loader lock
-    bool nothingYet = false;     // ... and before the worker did anything
-};
-LoaderSeen loaderSeen;
-
-int CountSnapshot(DWORD kind) {
-    HANDLE snapshot = CreateToolhelp32Snapshot(kind, GetCurrentProcessId());
-    if (snapshot == INVALID_HANDLE_VALUE) return -1;
-    int count = 0;
-    if (kind == TH32CS_SNAPMODULE) {
-        MODULEENTRY32 entry{};
-        entry.dwSize = sizeof entry;
-        for (BOOL more = Module32First(snapshot, &entry); more; more = Module32Next(snapshot, &entry)) ++count;
-    } else {
-        THREADENTRY32 entry{};
-        entry.dwSize = sizeof entry;
-        for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
-            count += entry.th32OwnerProcessID == GetCurrentProcessId();
-    }
-    CloseHandle(snapshot);
-    return count;
-}
-
-// The process's loader lock, as its environment block points to it.
-bool LoaderLockHeldHere() {
-    uint8_t* peb = nullptr;
-    asm volatile("movl %%fs:0x30, %0" : "=r"(peb));
-    auto* lock = *reinterpret_cast<RTL_CRITICAL_SECTION**>(peb + 0xa0);
-    return lock && static_cast<DWORD>(reinterpret_cast<uintptr_t>(lock->OwningThread)) == GetCurrentThreadId();
-}
-
-DWORD WINAPI LoadThroughLoader(LPVOID path) {
-    return LoadLibraryA(static_cast<const char*>(path)) != nullptr;
-}
-
-std::string BesideThisProgram(const char* file) {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string path = self;
-    return path.substr(0, path.find_last_of('\\') + 1) + file;
-}
-
-}  // namespace
-
-// Called by the stand-in's loader DLL (standin/loader) from its DllMain.
-extern "C" __declspec(dllexport) const char* StandinPluginPath() {
-    return loaderSeen.session->pluginPath.c_str();
-}
-
-extern "C" __declspec(dllexport) void StandinBeforePluginLoad() {
-    loaderSeen.modulesBefore = CountSnapshot(TH32CS_SNAPMODULE);
-    loaderSeen.threadsBefore = CountSnapshot(TH32CS_SNAPTHREAD);
-}
-
-extern "C" __declspec(dllexport) int StandinPluginLoaded(HMODULE module) {
-    loaderSeen.entryQuiet = CountSnapshot(TH32CS_SNAPMODULE) == loaderSeen.modulesBefore + 1 &&
-                            CountSnapshot(TH32CS_SNAPTHREAD) == loaderSeen.threadsBefore;
-    return AdoptPlugin(module, loaderSeen.session);
-}
-
-extern "C" __declspec(dllexport) void StandinInitializeReturned() {
-    loaderSeen.returned = true;
-    loaderSeen.lockHeld = LoaderLockHeldHere();
-    loaderSeen.nothingYet = Hooks().workerSleeps == 0 && CallSiteIsGameOriginal() &&
-                            !FileExists(loaderSeen.session->iniPath);
-}
-
-int LoaderLock(const RunContext& context) {
-    Session session;
-    BootOptions options;
-    options.loadPlugin = false;
-    if (!Boot(context, options, &session)) return FinishRun("loader_lock");
-    loaderSeen = LoaderSeen{};
-    loaderSeen.session = &session;
-    const std::string loader = BesideThisProgram("asi_loader.dll");
-    // A game has its window library long before any plug-in; loaded here, the
-    // plug-in's own load brings in no module but itself.
-    LoadLibraryA("user32.dll");
-    StartScript(FirstStartScript(session));
-    HANDLE loading = CreateThread(nullptr, 0, LoadThroughLoader, const_cast<char*>(loader.c_str()), 0, nullptr);
-    if (!Check(WaitForSingleObject(loading, 60000) == WAIT_OBJECT_0,
-               "the loader's DllMain comes back: nothing waited under the loader lock")) {
-        FinishRun("loader_lock");
-        TerminateProcess(GetCurrentProcess(), 1);  // an exit would wait for the lock too
-    }
-    DWORD loaded = 0;
-    GetExitCodeThread(loading, &loaded);
-    CloseHandle(loading);
-    if (!Check(loaded != 0, "the stand-in's loader DLL loads the plug-in")) return FinishRun("loader_lock");
-    Check(loaderSeen.entryQuiet, "the plug-in's DLL entry loaded no library and started no thread");
-    Check(loaderSeen.returned && loaderSeen.lockHeld,
-          "InitializeASI returned inside the loader's DllMain, with the loader lock held");
-    Check(loaderSeen.nothingYet, "and the plug-in did nothing of its own before the lock was free");
-    const ScriptEnd end = WaitForScript(90000);
-    Check(end == ScriptEnd::Finished, "once the lock is free the plug-in comes up and the first start runs through");
-    CheckTableOutsideMappable();
-    return FinishRun("loader_lock");
 }
 
 }  // namespace standin

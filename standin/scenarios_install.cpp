@@ -1,6 +1,6 @@
 // Installation: the first start, the re-pointed controls page, and the ways
-// the plug-in must hold back (a second InitializeASI, an unknown game build,
-// a call site it may not unprotect).
+// the plug-in must hold back (an unknown game build, a call site it may not
+// unprotect).
 #include <windows.h>
 
 #include "checks.h"
@@ -145,19 +145,6 @@ int ControlsLinks(const RunContext& context) {
     script.Do(CheckActionPage);
     RunPlugin(session, std::move(script), 1, false, nullptr);
     return FinishRun("controls_links");
-}
-
-int SecondInit(const RunContext& context) {
-    Session session;
-    if (!Boot(context, BootOptions{}, &session)) return FinishRun("second_init");
-    Script script;
-    ShowStartAndSettle(script);
-    script.After(1000).Do([] { CheckCustomPagesInstalled(); });
-    RunPlugin(session, std::move(script), 2, false, nullptr);
-    Check(Hooks().createThreadCalls == 1,
-          "a second InitializeASI starts no second worker (" + std::to_string(Hooks().createThreadCalls) +
-              " CreateThread calls)");
-    return FinishRun("second_init");
 }
 
 int UnknownBuild(const RunContext& context) {

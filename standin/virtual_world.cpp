@@ -60,6 +60,28 @@ BOOL WINAPI HookVirtualProtect(LPVOID address, SIZE_T size, DWORD protection, PD
     return VirtualProtect(address, size, protection, old);
 }
 
+// A worker started from the plug-in's DllMain would otherwise run its first
+// steps before the scenario has set the game up and started its script.
+std::vector<HANDLE> heldThreads;
+
+void StartWhenScriptRuns(HANDLE thread) {
+    HANDLE held = nullptr;
+    if (scriptStarted ||
+        !DuplicateHandle(GetCurrentProcess(), thread, GetCurrentProcess(), &held, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
+        ResumeThread(thread);
+        return;
+    }
+    heldThreads.push_back(held);
+}
+
+void ReleaseHeldThreads() {
+    for (HANDLE thread : heldThreads) {
+        ResumeThread(thread);
+        CloseHandle(thread);
+    }
+    heldThreads.clear();
+}
+
 HANDLE WINAPI HookCreateThread(LPSECURITY_ATTRIBUTES security, SIZE_T stack, LPTHREAD_START_ROUTINE start,
                                LPVOID parameter, DWORD flags, LPDWORD id) {
     ++hooks.createThreadCalls;
@@ -72,7 +94,7 @@ HANDLE WINAPI HookCreateThread(LPSECURITY_ATTRIBUTES security, SIZE_T stack, LPT
         hooks.workerId = threadId;
     }
     if (id) *id = threadId;
-    if (thread && !(flags & CREATE_SUSPENDED)) ResumeThread(thread);
+    if (thread && !(flags & CREATE_SUSPENDED)) StartWhenScriptRuns(thread);
     return thread;
 }
 
@@ -113,6 +135,7 @@ void StartScript(Script script) {
     nextEvent = 0;
     ResetEvent(scriptDone);
     scriptStarted = true;
+    ReleaseHeldThreads();
 }
 
 ScriptEnd WaitForScript(DWORD realTimeLimitMs) {

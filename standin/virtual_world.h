@@ -35,7 +35,8 @@ void SetClockStart(uint32_t tickCount);  // before the run: what GetTickCount sa
 const WorldHooks& Hooks();
 void* HookFor(const char* importName);  // null for a name not hooked
 
-// Runs the script on the worker's sleeps. Returns when the last event ran (the
+// Runs the script on the worker's sleeps. A thread the plug-in started before
+// the script (from its DllMain) runs from this moment. Returns when the last event ran (the
 // worker then stays parked in Sleep), when the worker thread ended, or after
 // the real-time limit. The result says which.
 enum class ScriptEnd { Finished, WorkerEnded, TimedOut, NoWorker };

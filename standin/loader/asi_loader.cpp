@@ -1,7 +1,7 @@
 // A loader of the stand-in's own that does what some ASI loaders do: load the
 // plug-in and call InitializeASI from inside its own DllMain, with the loader
-// lock held. The stand-in exports the few functions it asks for; between the
-// load and the call it points the plug-in's imports at its virtual world.
+// lock held. The stand-in exports the few functions it asks for; it points the
+// plug-in's imports at its virtual world as the plug-in is mapped.
 #include <windows.h>
 
 namespace {
@@ -13,11 +13,11 @@ F HostFunction(const char* name) {
 
 bool LoadAndInitialize() {
     auto pluginPath = HostFunction<const char* (*)()>("StandinPluginPath");
-    auto beforeLoad = HostFunction<void (*)()>("StandinBeforePluginLoad");
+    auto beforeLoad = HostFunction<int (*)()>("StandinBeforePluginLoad");
     auto loaded = HostFunction<int (*)(HMODULE)>("StandinPluginLoaded");
     auto returned = HostFunction<void (*)()>("StandinInitializeReturned");
     if (!pluginPath || !beforeLoad || !loaded || !returned) return false;
-    beforeLoad();
+    if (!beforeLoad()) return false;
     HMODULE plugin = LoadLibraryA(pluginPath());
     if (plugin == nullptr || !loaded(plugin)) return false;
     auto initialize = reinterpret_cast<void (*)()>(reinterpret_cast<void*>(GetProcAddress(plugin, "InitializeASI")));

@@ -1,11 +1,13 @@
 #include <windows.h>
 
+#include "core/plugin_start.h"
 #include "host/x86/x86_host.h"
 #include "host_x86/check.h"
 #include "host_x86/worker_double.h"
 #include "platform/win32/win32_platform.h"
 
 extern "C" void InitializeASI();
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID);
 
 using namespace dk;
 using namespace dk::test;
@@ -22,16 +24,25 @@ bool WaitForWorkerRuns(LONG runs) {
 
 }  // namespace
 
-// The loader calls once, but a second call must not start a second worker
-// over the same game memory.
-DK_TEST(InitializeStartsOneWorkerWithTheRealTables) {
+// Linked into this program, the entry's own module is the program; the DLL
+// entry is called here as the Windows loader would call it.
+DK_TEST(EitherEntryStartsOneWorkerWithTheRealTables) {
+    HINSTANCE self = GetModuleHandleA(nullptr);
+    for (DWORD reason : {DLL_THREAD_ATTACH, DLL_THREAD_DETACH, DLL_PROCESS_DETACH}) CHECK(DllMain(self, reason, nullptr));
+    Sleep(100);
+    CHECK(workerRecord.runs == 0);
+    CHECK(StartedFrom() == StartEntry::None);
+
+    CHECK(DllMain(self, DLL_PROCESS_ATTACH, nullptr));
     InitializeASI();
     InitializeASI();
     CHECK(WaitForWorkerRuns(1));
     Sleep(100);
     CHECK(workerRecord.runs == 1);
+    CHECK(StartedFrom() == StartEntry::DllMain);
+    CHECK(TakeLateInitializeCall());
     CHECK(workerRecord.host == &x86::X86Host());
     CHECK(workerRecord.platform == &win32::Win32Platform());
-    // Linked into this program, the entry's own module is the program.
-    CHECK(win32::moduleHandle == GetModuleHandleA(nullptr));
+    CHECK(win32::moduleHandle == self);
+    CHECK(PinFailure() == 0);
 }

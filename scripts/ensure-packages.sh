@@ -21,5 +21,7 @@ if printf '%s\n' "${missing[@]}" | grep -q ':i386$' &&
 fi
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
+# A mirror caught mid-sync fails one index or another; the install below still
+# works from the lists that did arrive, and says so itself when it cannot.
+apt-get update -qq || echo "apt-get update failed for some lists; installing from those it has" >&2
 apt-get install -y -qq "${missing[@]}"

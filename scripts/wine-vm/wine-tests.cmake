@@ -1,7 +1,8 @@
-# Prints a ctest name pattern matching every test in the build tree BUILD whose
-# command runs Wine (the DK_WINE program found at configure time), or nothing
-# when there is none. Finding them by their command means a new Wine test needs
-# no label or list of its own to be run in the guest.
+# Prints a ctest name pattern matching every test in the build tree BUILD that
+# runs in Wine, or nothing when there is none. Every Wine test runs in the one
+# environment the top CMakeLists gives it (DK_WINE_ENVIRONMENT), so they are
+# found by that, with no label or list of their own, and also where this
+# machine has no Wine and the test list names the guest's.
 #   cmake -DBUILD=build/native -P scripts/wine-vm/wine-tests.cmake
 file(STRINGS ${BUILD}/CMakeCache.txt wine REGEX "^DK_WINE:")
 string(REGEX REPLACE "^[^=]*=" "" wine "${wine}")
@@ -22,10 +23,9 @@ if(count GREATER 0)
     math(EXPR last "${count} - 1")
     foreach(index RANGE ${last})
         string(JSON name GET "${json}" tests ${index} name)
-        string(JSON command ERROR_VARIABLE no_command GET "${json}" tests ${index} command)
-        # The runner is a whole argument or the value of one (-DRUNNER=...).
-        string(FIND "${command}" "${wine}\"" at)
-        if(NOT no_command AND at GREATER -1)
+        string(JSON properties ERROR_VARIABLE no_properties GET "${json}" tests ${index} properties)
+        string(FIND "${properties}" "\"WINEDEBUG=" at)
+        if(NOT no_properties AND at GREATER -1)
             string(REGEX REPLACE "([][.*+?^$(){}|\\])" "\\\\\\1" name "${name}")
             list(APPEND names "${name}")
         endif()

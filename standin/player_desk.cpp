@@ -12,23 +12,47 @@ namespace {
 HWND const kGameWindow = reinterpret_cast<HWND>(0x00010010);
 HWND const kOtherWindow = reinterpret_cast<HWND>(0x00020020);
 
+// What a thread that is not the game's types with: the system's default.
+constexpr uint32_t kDefaultLayout = dk::fake::kUsLayout;
+
 volatile HWND foreground = kGameWindow;
-volatile uint32_t layout = dk::fake::kUsLayout;
+volatile uint32_t gameLayout = kDefaultLayout;
 volatile LONG layoutQueries = 0;
 DWORD gameThread = 0;  // the thread that owns the game's window
 
+// The other window belongs to a process (and so a thread) that is not ours.
+DWORD OtherProgramThread() { return gameThread ^ 0x4000; }
+
 HWND WINAPI HookGetForegroundWindow() { return foreground; }
 
-// The other window belongs to a process that is not ours.
 DWORD WINAPI HookGetWindowThreadProcessId(HWND window, LPDWORD process) {
     const bool ours = window == kGameWindow;
-    if (window != kGameWindow && window != kOtherWindow) return 0;
+    if (window != kGameWindow && window != kOtherWindow) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);  // no window at all included
+        return 0;
+    }
     if (process) *process = ours ? GetCurrentProcessId() : GetCurrentProcessId() ^ 0x4000;
-    return ours ? gameThread : gameThread ^ 0x4000;
+    return ours ? gameThread : OtherProgramThread();
 }
 
-HKL WINAPI HookGetKeyboardLayout(DWORD) {
+// A thread id that names no running thread has no layout.
+bool ThreadRuns(DWORD thread) {
+    if (thread == OtherProgramThread()) return true;
+    HANDLE handle = OpenThread(THREAD_QUERY_INFORMATION, FALSE, thread);
+    if (!handle) return false;
+    DWORD code = 0;
+    const bool runs = GetExitCodeThread(handle, &code) && code == STILL_ACTIVE;
+    CloseHandle(handle);
+    return runs;
+}
+
+// Windows keeps a layout for each thread (0 asks for the caller's): only the
+// game's window's thread types with the player's; any other, the plug-in's
+// worker too, with the system's default.
+HKL WINAPI HookGetKeyboardLayout(DWORD thread) {
     InterlockedIncrement(&layoutQueries);
+    if (thread == 0) thread = GetCurrentThreadId();
+    const uint32_t layout = thread == gameThread ? gameLayout : ThreadRuns(thread) ? kDefaultLayout : 0;
     return reinterpret_cast<HKL>(static_cast<uintptr_t>(layout));
 }
 
@@ -41,14 +65,15 @@ UINT WINAPI HookMapVirtualKeyExW(UINT code, UINT mapping, HKL keyboard) {
 void ResetDesk() {
     gameThread = GetCurrentThreadId();
     foreground = kGameWindow;
-    layout = dk::fake::kUsLayout;
+    gameLayout = kDefaultLayout;
     layoutQueries = 0;
 }
 
 void PutGameInFront() { foreground = kGameWindow; }
 void PutOtherProgramInFront() { foreground = kOtherWindow; }
+void PutNoWindowInFront() { foreground = nullptr; }
 bool GameIsInFront() { return foreground == kGameWindow; }
-void SetKeyboardLayout(uint32_t value) { layout = value; }
+void SetGameLayout(uint32_t value) { gameLayout = value; }
 int LayoutQueries() { return layoutQueries; }
 
 void* DeskHookFor(const char* name) {

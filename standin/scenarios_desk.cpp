@@ -1,5 +1,5 @@
-// The player's real desk: a keyboard that is not a US one, and other
-// programs' windows in front of the game.
+// The player's real desk: a keyboard that is not a US one on the game's
+// thread alone, and other programs' windows, or none, in front of the game.
 #include <windows.h>
 
 #include "checks.h"
@@ -41,7 +41,8 @@ int KeyboardLayouts(const RunContext& context) {
     // Move forward away from its default, and the torch at US Q's place.
     options.iniText = "17=K\r\n48=Q\r\n";
     if (!Boot(context, options, &session)) return FinishRun("keyboard_layouts");
-    SetKeyboardLayout(dk::fake::kAzertyLayout);
+    // The game's thread only: the plug-in's worker types with US all along.
+    SetGameLayout(dk::fake::kAzertyLayout);
     void* player = PlayerWithTorch();
     Script script;
     ShowStartAndSettle(script);
@@ -71,7 +72,7 @@ int KeyboardLayouts(const RunContext& context) {
     script.Tap('A').Do([] {
         Check(LogLines().size() == 1, "the key labelled A, at US Q's place, toggles the torch bound to 16");
     });
-    script.Do([] { SetKeyboardLayout(dk::fake::kQwertzLayout); }).After(1100);
+    script.Do([] { SetGameLayout(dk::fake::kQwertzLayout); }).After(1100);
     script.Do([] { CheckNames("QWERTZ, switched to while the game runs,", {{21, "Z"}, {44, "Y"}, {17, "W"}}); });
     RunPlugin(session, std::move(script), 1, false, nullptr);
     Check(BindingSlotByte(48) == kUsQPlace, "the torch stays bound to the place 16");
@@ -89,6 +90,8 @@ int OtherWindows(const RunContext& context) {
     EnterPlay(script, player);
     script.Do([] { PutOtherProgramInFront(); });
     script.Tap('L').Do([] { Check(LogLines().empty(), "the torch key typed into another program toggles nothing"); });
+    script.Do([] { PutNoWindowInFront(); }).After(100);
+    script.Tap('L').Do([] { Check(LogLines().empty(), "the torch key pressed with no window in front does nothing"); });
     script.Do([] { PutGameInFront(); }).After(100);
     script.Tap('L').Do([] { Check(LogLines().size() == 1, "the torch key typed into the game toggles the torch"); });
 
@@ -111,8 +114,13 @@ int OtherWindows(const RunContext& context) {
             Check(item && ItemValue(item) == -1 && BindingSlotByte(18) != kK,
                   "a key typed into another program is not taken: the item keeps waiting");
         });
-        // Back by Alt+Tab, Alt still held.
-        s.KeyDown(VK_MENU).KeyDown(VK_LMENU).Do([] { PutGameInFront(); }).After(400).Do([] {
+        // Back by Alt+Tab: for a moment no window is in front, and Alt goes down.
+        s.Do([] { PutNoWindowInFront(); }).After(100);
+        s.Tap('K').Do([] {
+            uint8_t* item = FindItem(CurrentPage(), "18");
+            Check(item && ItemValue(item) == -1, "a key pressed with no window in front is not taken");
+        });
+        s.KeyDown(VK_MENU).KeyDown(VK_LMENU).After(100).Do([] { PutGameInFront(); }).After(400).Do([] {
             uint8_t* item = FindItem(CurrentPage(), "18");
             Check(item && ItemValue(item) == -1, "Alt still held from Alt+Tab is not bound");
         });

@@ -1,5 +1,7 @@
-// Which key a capture takes, and a capture that outlives its page.
+// Which key a capture takes, the names a page shows, and a capture that
+// outlives its page.
 #include "core_test_env.h"
+#include "keys/key_name_text.h"
 
 namespace dk::testing {
 namespace {
@@ -53,6 +55,21 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"qwertzY", {'Y'}, 44, 44, fake::kQwertzLayout},
         ScanCase{"azertyRightControl", {kVkControl, kVkRControl}, 157, 157, fake::kAzertyLayout}),
     [](const auto& info) { return std::string(info.param.what); });
+
+// A layout switched just before a page is entered shows its names on that
+// page at once, not at the next once-a-second look.
+TEST_F(CoreTest, PageEntryShowsTheLayoutSwitchedTo) {
+    fake::SetFakeSlotByte(17, 17);
+    StartAndInstall();
+    TickAt(2000);  // the once-a-second look runs and sees US
+    ASSERT_EQ(std::u16string(KeyNameWide(17)), u"W");
+    windows->gameLayout = fake::kAzertyLayout;
+    fake::ShowPage("mymovementkeys");
+    TickAt(2100);
+    const KeyCode shown = Item("mymovementkeys", "17").value;
+    EXPECT_EQ(shown, 17);
+    EXPECT_EQ(std::u16string(KeyNameWide(shown)), u"Z");
+}
 
 // The middle button, the Windows keys and the like bind nothing: the item keeps
 // waiting and neither the table nor the file changes.

@@ -98,9 +98,11 @@ uint32_t GameThreadInFront() {
     return state.gameThread;
 }
 
+// As Windows: each thread its own layout, none for a thread that does not run.
 KeyboardLayout LayoutOf(uint32_t threadId) {
     state.layoutThreads.push_back(threadId);
-    return threadId == 0 ? state.ownLayout : state.gameLayout;
+    if (threadId == 0) return state.ownLayout;
+    return threadId == kGameThread ? state.gameLayout : 0;
 }
 
 uint32_t MapKey(uint32_t code, KeyMapping mapping, KeyboardLayout layout) {

@@ -45,8 +45,10 @@ struct FakePlatformState {
     int stampQueries = 0;
     int fileOpens = 0;
     uint32_t gameThread = kGameThread;              // the thread of the game's window in front; 0: the game is not in front
-    KeyboardLayout gameLayout = kUsLayout;   // what the game's threads type with
-    KeyboardLayout ownLayout = kUsLayout;    // the layout of a thread asking for its own
+    // What the game's window's thread types with, and what the thread asking
+    // for its own (the plug-in's) does; any other thread id has none.
+    KeyboardLayout gameLayout = kUsLayout;
+    KeyboardLayout ownLayout = kUsLayout;
     std::vector<uint32_t> layoutThreads;   // the thread of every layout query
     int foregroundQueries = 0;
     int keyMappings = 0;

@@ -81,7 +81,9 @@ int KeyNameThreads(const RunContext& context) {
     script.Do([callsAtStart] {
         StartAskers();
         Check(threads[0] && threads[1], "two game threads ask for key names");
-        Sleep(50);  // a real pause: both are asking before the worker goes on
+        // A real wait: both are asking before the worker goes on, however
+        // slowly the machine starts them.
+        for (int waited = 0; race.calls < 2 && waited < 10000; waited += 10) Sleep(10);
         *callsAtStart = race.calls;
     });
     OpenFromStart(script, "mymovementkeys");

@@ -8,7 +8,7 @@ set(DK_E2E_SCENARIOS
     inventory_faults manager_late loader_lock load_only freed_by_loader
     live_edit edit_then_capture unicode_folder long_path
     named_keys named_keys_restart key_name_threads
-    keyboard_layouts other_windows save_refused oversized_file)
+    keyboard_layouts other_windows save_refused oversized_file log_held)
 
 if(DK_WIN32_BUILD_DIR AND DK_WINE_RUNNER)
     foreach(scenario IN LISTS DK_E2E_SCENARIOS)

@@ -13,7 +13,7 @@ namespace {
 constexpr DWORD kRealTimeLimitMs = 90000;
 const char* const kPatched[] = {"GetAsyncKeyState", "GetTickCount", "Sleep", "VirtualProtect", "CreateThread",
                                 "GetForegroundWindow", "GetWindowThreadProcessId", "GetKeyboardLayout",
-                                "MapVirtualKeyExW", "MoveFileExW", "_wfopen"};
+                                "MapVirtualKeyExW", "MoveFileExW", "_wfopen", "fwrite"};
 constexpr int kPatchedCount = sizeof kPatched / sizeof kPatched[0];
 
 std::string Directory(const std::string& path) {
@@ -94,7 +94,7 @@ bool AdoptPlugin(HMODULE module, Session* session) {
         }
     }
     return Check(all, "the plug-in's imports of the clock, keyboard, foreground window, keyboard layout, "
-                      "file replace and open, Sleep and CreateThread are redirected");
+                      "file replace, open and write, Sleep and CreateThread are redirected");
 }
 
 // The session whose plug-in is being loaded, and whether its imports were
@@ -134,9 +134,12 @@ bool PlacePlugin(const std::string& asiPath, const std::string& folder, Session*
     return true;
 }
 
+bool LoadPlacedPlugin(Session* session) {
+    return ExpectPluginLoad(session) && PluginLoaded(LoadLibraryA(session->pluginPath.c_str()), session);
+}
+
 bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* session) {
-    if (!PlacePlugin(asiPath, folder, session) || !ExpectPluginLoad(session)) return false;
-    return PluginLoaded(LoadLibraryA(session->pluginPath.c_str()), session);
+    return PlacePlugin(asiPath, folder, session) && LoadPlacedPlugin(session);
 }
 
 bool LoadPluginWide(const std::string& asiPath, const std::wstring& folder, Session* session) {

@@ -31,6 +31,7 @@ bool LoadPlugin(const std::string& asiPath, const std::string& folder, Session* 
 // and its imports patched as soon as it is mapped, before its DllMain runs;
 // and the check, once the load returned, that this happened.
 bool PlacePlugin(const std::string& asiPath, const std::string& folder, Session* session);
+bool LoadPlacedPlugin(Session* session);  // a plain LoadLibrary of the placed copy, watched
 bool ExpectPluginLoad(Session* session);
 bool PluginLoaded(HMODULE module, Session* session);
 // The same for a folder of any name and length (ends with a backslash),

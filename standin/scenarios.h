@@ -30,6 +30,7 @@ int ManagerLate(const RunContext&);
 int LoaderLock(const RunContext&);
 int LoadOnly(const RunContext&);
 int FreedByLoader(const RunContext&);
+int LogHeld(const RunContext&);
 int LiveEdit(const RunContext&);
 int EditThenCapture(const RunContext&);
 int UnicodeFolder(const RunContext&);
@@ -43,8 +44,9 @@ int SaveRefused(const RunContext&);
 int OversizedFile(const RunContext&);
 
 // The first start in an empty folder, as a script of checks (the session must
-// outlive it), and the check of the table's bytes it must leave alone.
-Script FirstStartScript(const Session& session);
+// outlive it; the log's too unless `withLog` is false), and the check of the
+// table's bytes it must leave alone.
+Script FirstStartScript(const Session& session, bool withLog = true);
 void CheckTableOutsideMappable();
 
 inline constexpr Scenario kScenarios[] = {
@@ -58,6 +60,6 @@ inline constexpr Scenario kScenarios[] = {
     {"named_keys", NamedKeys},     {"named_keys_restart", NamedKeysRestart}, {"key_name_threads", KeyNameThreads},
     {"keyboard_layouts", KeyboardLayouts}, {"other_windows", OtherWindows},
     {"save_refused", SaveRefused}, {"oversized_file", OversizedFile},
-    {"load_only", LoadOnly},       {"freed_by_loader", FreedByLoader}};
+    {"load_only", LoadOnly},       {"freed_by_loader", FreedByLoader}, {"log_held", LogHeld}};
 
 }  // namespace standin

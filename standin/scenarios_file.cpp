@@ -6,6 +6,7 @@
 #include "game_bindings.h"
 #include "game_frontend.h"
 #include "key_name_site.h"
+#include "plugin_log_file.h"
 #include "scenarios.h"
 
 namespace standin {
@@ -59,6 +60,24 @@ const char kHandEdited[] =
     "41=KEY_9";
 
 }  // namespace
+
+// Another program holds the last start's log, sharing it with no one: the
+// plug-in starts all the same, without a log, and leaves that file as it was.
+int LogHeld(const RunContext& context) {
+    Session session;
+    BootOptions options;
+    options.loadPlugin = false;
+    if (!Boot(context, options, &session)) return FinishRun("log_held");
+    const std::string lastStart = "12:00:00.000 the last start's log\r\n";
+    WriteTextFile(LogPath(session), lastStart);
+    HANDLE held = CreateFileA(LogPath(session).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    Check(held != INVALID_HANDLE_VALUE, "another program holds the log");
+    if (!LoadPlacedPlugin(&session)) return FinishRun("log_held");
+    RunPlugin(session, FirstStartScript(session, false), 1, false, nullptr);
+    CloseHandle(held);
+    Check(ReadFile(LogPath(session)) == lastStart, "the held log is left as it was");
+    return FinishRun("log_held");
+}
 
 int SecondLaunch(const RunContext& context) {
     PrepareFolder(context.folder, true);
@@ -120,6 +139,13 @@ int BadLines(const RunContext& context) {
         std::string where;
         Check(TableOutsideMappableUntouched(&where), "lines for 6, 60 and -1 touch nothing " + where);
         Check(ReadFile(session.iniPath) == kHandEdited, "the hand-edited file is left as it is until a change");
+        CheckLogHolds(session,
+                      {"line 5 skipped: no '=' in \"[Bindings]\"", "line 7 skipped: index 6 is not a mappable action",
+                       "line 8 skipped: index \"60\" is out of range (0..59)",
+                       "line 14 skipped: no key given for 20 MOVE_RIGHT_STRAFE"},
+                      "the log names each skipped line with its reason");
+        Check(CountLogLines(session, "line ") == 11 && CountLogLines(session, "13 bindings read from ") == 1,
+              "and counts what was read");
     });
     OpenFromStart(script, "mymovementkeys");
     CaptureOnItem(script, "45", [](Script& s) { TapKeyForCapture(s, 'K'); });

@@ -10,6 +10,7 @@
 #include "game_frontend.h"
 #include "game_memory.h"
 #include "key_name_site.h"
+#include "plugin_log_file.h"
 #include "scenarios.h"
 
 namespace standin {
@@ -91,7 +92,7 @@ void CheckActionPage() {
 }  // namespace
 
 // The session is held by address: the checks run long after this returns.
-Script FirstStartScript(const Session& run) {
+Script FirstStartScript(const Session& run, bool withLog) {
     const Session* session = &run;
     Script script;
     script.After(1000).Do([session] {
@@ -100,7 +101,7 @@ Script FirstStartScript(const Session& run) {
         Check(!FindPage("mymovementkeys"), "no custom page before start shows");
     });
     ShowStartAndSettle(script);
-    script.Do([session] {
+    script.Do([session, withLog] {
         std::string file = ReadFile(session->iniPath);
         Check(FileExists(session->iniPath), "the binding file is created beside the plug-in");
         CheckWrittenFile(file, "first start");
@@ -110,6 +111,17 @@ Script FirstStartScript(const Session& run) {
             Check(FileHasLine(file, line), std::string("the file holds the game's binding \"") + line + "\"");
         CheckCustomPagesInstalled();
         CheckRedirected(*session);
+        if (!withLog) return;
+        CheckLogHolds(*session,
+                      {StartedLine(*session), "game build recognised",
+                       "keyboard layout 04090409, the plug-in's own until the game's window is in front",
+                       "no binding file at " + session->iniPath,
+                       "binding file written from the game's table: " + session->iniPath},
+                      "the log tells the first start in order");
+        Check(CountLogLines(*session, "pages installed, ") == 1 &&
+                  CountLogLines(*session, "keyboard layout 04090409, the game window's") == 1,
+              "the log tells when the pages went in, and whose layout is in force then");
+        CheckLogWrittenByWorkerOnly();
     });
     return script;
 }
@@ -164,6 +176,10 @@ int UnknownBuild(const RunContext& context) {
     Check(GameMemoryEquals(before, &difference),
           "not one byte of the game image changed" +
               (difference ? " (first change at " + std::to_string(difference) + ")" : std::string()));
+    const std::vector<std::string> lines = LogLines(session);
+    Check(lines.size() == 2 && lines[0] == StartedLine(session) &&
+              lines[1].rfind("game build not recognised: the byte at 0x005602B3 is 0x", 0) == 0,
+          "the log says so, and that is its last line" + (lines.size() > 1 ? " (\"" + lines[1] + "\")" : std::string()));
     Check(!FindPage("mymovementkeys") && !FindPage("myactionkeys"), "no custom page is registered");
     Check(FindItem(FindPage("controls"), "movementkeys") && FindItem(FindPage("controls"), "actionkeys"),
           "the controls page keeps its own links");

@@ -13,6 +13,7 @@
 #include "game_bindings.h"
 #include "game_frontend.h"
 #include "game_image.h"
+#include "plugin_log_file.h"
 #include "scenarios.h"
 
 namespace standin {
@@ -175,10 +176,17 @@ int SaveRefused(const RunContext& context) {
                     static_cast<unsigned>(FileCalls().replaceTries.back() - *freedAt));
         CheckTriesApart(*firstTry);
     });
-    script.After(3000).Do([firstTry] {
+    script.After(3000).Do([&session, firstTry] {
         const size_t tries = FileCalls().replaceTries.size() - *firstTry;
         Check(tries <= 2 + (kRefusedForMs + 2000) / 1000, "no more tries than one a second");
         Check(FileCalls().replaceTries.back() + 2000 < VirtualNow(), "and none once the file holds the binding");
+        Check(CountLogLines(session, "could not save ") == 1, "the log tells of the refused save once");
+        CheckLogHolds(session,
+                      {"MOVE_FORWARD bound to K",
+                       "could not save " + session.iniPath + ": Windows error 32: " + SystemWordsFor(ERROR_SHARING_VIOLATION) +
+                           "; trying again every second, then every ten",
+                       "saved after " + std::to_string(tries) + " tries"},
+                      "and of the save that landed, counting every try");
     });
     RunPlugin(session, std::move(script), 1, false, nullptr);
     return FinishRun("save_refused");

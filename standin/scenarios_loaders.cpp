@@ -11,6 +11,7 @@
 #include "expected_file.h"
 #include "game_frontend.h"
 #include "key_name_site.h"
+#include "plugin_log_file.h"
 #include "process_snapshot.h"
 #include "scenarios.h"
 
@@ -113,6 +114,7 @@ int LoadOnly(const RunContext& context) {
     if (!Boot(context, BootOptions{}, &session)) return FinishRun("load_only");
     RunPlugin(session, FirstStartScript(session), 0, false, nullptr);
     CheckOneWorker(session);
+    Check(CountLogLines(session, "InitializeASI called") == 0, "the log tells of no InitializeASI");
     return FinishRun("load_only");
 }
 
@@ -122,6 +124,7 @@ int SecondInit(const RunContext& context) {
     if (!Boot(context, BootOptions{}, &session)) return FinishRun("second_init");
     RunPlugin(session, FirstStartScript(session), 2, false, nullptr);
     CheckOneWorker(session);
+    Check(CountLogLines(session, "InitializeASI called") == 1, "the log tells of InitializeASI once");
     return FinishRun("second_init");
 }
 

@@ -9,8 +9,10 @@
 #include "bindings/binding_line.h"
 #include "bindings/binding_store.h"
 #include "bindings/file_bytes.h"
+#include "bindings/file_reading.h"
 #include "bindings/reference_header.h"
 #include "keys/binding_tokens.h"
+#include "log/plugin_log.h"
 #include "platform/platform.h"
 
 namespace dk {
@@ -52,23 +54,45 @@ std::string BindingFileText(SavedCodes& codes) {
 
 }  // namespace
 
-bool ReadBindingFile(const FileStamp& stamp, const bool (&kept)[kMaxActionIndex + 1]) {
+bool ReadBindingFile(const FileStamp& stamp, const bool (&kept)[kMaxActionIndex + 1], FileReading& reading) {
     std::string bytes;
     // Judged by the stamp, so a file far too large is not even opened.
-    if (TooLargeToRead(stamp.size) || !ReadFileBytes(bindingFilePath, bytes)) return false;
+    if (TooLargeToRead(stamp.size)) {
+        TellTooLargeOnce(stamp.size);
+        return false;
+    }
+    if (!ReadFileBytes(bindingFilePath, bytes)) {
+        if (LastFileError() == 0) TellTooLargeOnce(stamp.size);
+        return false;
+    }
+    int number = 0;
     for (const std::string& text : SplitBindingLines(bytes)) {
         const BindingLine line = ReadBindingLine(text);
+        CountLine(reading, ++number, line, text);
         if (line.outcome == LineOutcome::Bound && !kept[line.index]) SetOverride(line.index, line.code);
     }
     return true;
 }
 
 void LoadBindingFile() {
-    if (!HaveBindingFilePath()) return;
+    if (!HaveBindingFilePath()) {
+        LogLine("the plug-in's own path cannot be had: no binding file is read or written");
+        return;
+    }
     static constexpr bool kNothingKept[kMaxActionIndex + 1] = {};
     // Taken before the read: an edit made during it differs and is read later.
     const FileStamp stamp = Platform().fileStamp(bindingFilePath.c_str());
-    if (ReadBindingFile(stamp, kNothingKept)) RememberFileAsRead(stamp);
+    FileReading reading;
+    if (ReadBindingFile(stamp, kNothingKept, reading)) {
+        RememberFileAsRead(stamp);
+        LogLine(CountOf(reading.bound, "binding") + " read from " + bindingFilePath);
+        TellSkippedLines(reading);
+    } else if (stamp.kind != FileKind::File) {
+        LogLine("no binding file at " + bindingFilePath +
+                (stamp.kind == FileKind::Directory ? ": a folder has its name" : ""));
+    } else if (!TooLargeToRead(stamp.size) && LastFileError() != 0) {
+        LogLine("could not read " + bindingFilePath + ": " + WindowsErrorText(LastFileError()));
+    }
 }
 
 namespace {
@@ -88,7 +112,7 @@ bool WriteBindingFile() {
 bool SaveBindingFile() {
     if (!HaveBindingFilePath()) return false;
     if (TakeUnseenHandEdits() && WriteBindingFile()) return true;
-    NoteFailedSave();
+    NoteFailedSave(LastFileError());
     return false;
 }
 

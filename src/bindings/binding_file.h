@@ -1,5 +1,6 @@
 #pragma once
 #include "bindings/action_catalogue.h"
+#include "bindings/file_reading.h"
 #include "platform/platform.h"
 
 namespace dk {
@@ -30,8 +31,9 @@ bool SaveResetBindings();
 bool BindingFileMissing();
 
 // The start-up reader: each acceptable line sets its action's override, except
-// for actions marked in `kept`. False when the file cannot be opened or is too
-// large to read; `stamp`, taken just before, tells the size without opening it.
-bool ReadBindingFile(const FileStamp& stamp, const bool (&kept)[kMaxActionIndex + 1]);
+// for actions marked in `kept`, and `reading` counts what it found. False when
+// the file cannot be opened or is too large to read (then LastFileError says
+// which); `stamp`, taken just before, tells the size without opening it.
+bool ReadBindingFile(const FileStamp& stamp, const bool (&kept)[kMaxActionIndex + 1], FileReading& reading);
 
 }  // namespace dk

@@ -13,15 +13,17 @@ bool moduleNameUnavailable = false;
 
 }  // namespace
 
-std::string ResolveBindingFilePath(const std::string& moduleFileName) {
+std::string FileBesideModule(const std::string& moduleFileName, const char* extension) {
     const size_t separator = moduleFileName.find_last_of("\\/");
     const size_t nameStart = separator == std::string::npos ? 0 : separator + 1;
     std::string directory = moduleFileName.substr(0, nameStart);
     std::string name = moduleFileName.substr(nameStart);
     const size_t dot = name.rfind('.');
     if (dot != std::string::npos) name.erase(dot);
-    return directory + name + ".ini";
+    return directory + name + extension;
 }
+
+std::string ResolveBindingFilePath(const std::string& moduleFileName) { return FileBesideModule(moduleFileName, ".ini"); }
 
 bool HaveBindingFilePath() {
     if (!bindingFilePath.empty()) return true;

@@ -3,9 +3,12 @@
 
 namespace dk {
 
-// The binding file sits beside the module, under the module's name with its
-// last extension replaced by ".ini" ("a.b.asi" gives "a.b.ini"; an empty name
-// gives ".ini"). Backslash and slash both separate folders.
+// A file beside the module, under the module's name with its last extension
+// replaced ("a.b.asi" and ".log" give "a.b.log"; an empty name gives ".log").
+// Backslash and slash both separate folders.
+std::string FileBesideModule(const std::string& moduleFileName, const char* extension);
+
+// The binding file: FileBesideModule with ".ini".
 std::string ResolveBindingFilePath(const std::string& moduleFileName);
 
 // UTF-8. Empty at load; set once from the module's file name, then fixed. It

@@ -1,8 +1,13 @@
 #include "bindings/binding_file_watch.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "bindings/binding_file.h"
 #include "bindings/binding_file_path.h"
 #include "bindings/binding_store.h"
+#include "bindings/file_reading.h"
+#include "log/plugin_log.h"
 
 namespace dk {
 
@@ -25,7 +30,9 @@ struct WatchState {
     uint32_t unsavedSince;              // tick count of the first failed save
     uint32_t lastTry;                   // tick count of the last failed save
     bool retrySlowly;                   // the first minute of retries is over
+    uint32_t failedTries;               // saves that failed since the last that worked
     uint32_t reads;                     // hand edits read
+    bool tooLargeTold;
 };
 
 WatchState watch{};
@@ -37,11 +44,29 @@ bool ChangedSinceKnown(const FileStamp& stamp) {
     return stamp.kind == FileKind::File && !(watch.known && stamp == watch.knownStamp);
 }
 
+int OverridesThatDiffer(const BindingOverride (&before)[kMaxActionIndex + 1]) {
+    int changed = 0;
+    for (int i = 0; i <= kMaxActionIndex; ++i) {
+        const BindingOverride& now = BindingOverrides[i];
+        changed += now.overrideSet != before[i].overrideSet || now.overrideCode != before[i].overrideCode;
+    }
+    return changed;
+}
+
+void TellEdit(const FileReading& reading, int changed) {
+    LogLine("hand edit read from " + bindingFilePath + ": " + CountOf(changed, "binding") + " changed");
+    TellSkippedLines(reading);
+}
+
 // `stamp` was taken before the read, so an edit saved during it is seen later.
 bool ReadEdit(const FileStamp& stamp) {
-    if (!ReadBindingFile(stamp, watch.held)) return false;
+    BindingOverride before[kMaxActionIndex + 1];
+    std::copy(std::begin(BindingOverrides), std::end(BindingOverrides), before);
+    FileReading reading;
+    if (!ReadBindingFile(stamp, watch.held, reading)) return false;
     RememberFileAsRead(stamp);
     ++watch.reads;
+    TellEdit(reading, OverridesThatDiffer(before));
     return true;
 }
 
@@ -75,14 +100,26 @@ void RetryUnsavedBindings(uint32_t now) {
     SaveBindingFile();
 }
 
-void NoteFailedSave() {
+void NoteFailedSave(uint32_t error) {
     const uint32_t now = Platform().tickCount();
     if (!watch.unsaved) {
         watch.unsaved = true;
         watch.unsavedSince = now;
         watch.retrySlowly = false;
+        watch.failedTries = 0;
+        LogLine("could not save " + bindingFilePath + ": " +
+                (error != 0 ? WindowsErrorText(error) : std::string("the file there is too large to read")) +
+                "; trying again every second, then every ten");
     }
+    ++watch.failedTries;
     watch.lastTry = now;
+}
+
+void TellTooLargeOnce(uint64_t size) {
+    if (watch.tooLargeTold) return;
+    watch.tooLargeTold = true;
+    LogLine("binding file too large to read (" + std::to_string(size) + " bytes, more than 1 MiB): " +
+            bindingFilePath + " is neither read nor written over");
 }
 
 bool TakeUnseenHandEdits() {
@@ -112,6 +149,7 @@ void RememberFileAsRead(const FileStamp& stamp) {
 void RememberOwnSave() {
     RememberFileAsRead(CurrentStamp());
     for (bool& held : watch.held) held = false;
+    if (watch.unsaved) LogLine("saved after " + std::to_string(watch.failedTries + 1) + " tries");
     watch.unsaved = false;
 }
 

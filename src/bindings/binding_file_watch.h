@@ -25,8 +25,14 @@ bool CheckBindingFileForEdits();
 // waits for (changing, or unreadable) is left alone until it can be read.
 void RetryUnsavedBindings(uint32_t now);
 
-// Called by a save that failed: its bindings are unsaved from now on.
-void NoteFailedSave();
+// Called by a save that failed, with the Windows error of the step that
+// failed (0: none): its bindings are unsaved from now on. The log hears of
+// the first failure of a run, and of the save that lands after it.
+void NoteFailedSave(uint32_t error);
+
+// A file too large to read is looked at every second while it stays: the log
+// hears of it once per start.
+void TellTooLargeOnce(uint64_t size);
 
 // Before a save: reads a file changed since the plug-in last read or wrote it.
 // False when such a file cannot be read now, and the save must not overwrite it.

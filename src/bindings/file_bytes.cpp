@@ -6,6 +6,14 @@ namespace dk {
 
 namespace {
 
+uint32_t lastFileError = 0;
+
+// Taken at once, before a clean-up call can replace the thread's last error.
+bool Failed() {
+    lastFileError = Platform().lastError();
+    return false;
+}
+
 bool WriteAll(std::FILE* file, std::string_view bytes) {
     return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && std::fflush(file) == 0;
 }
@@ -35,6 +43,7 @@ bool ReadStreamBytes(std::FILE* file, std::string& bytes) {
         if (TooLargeToRead(bytes.size())) {
             bytes.clear();
             std::fclose(file);
+            lastFileError = 0;
             return false;
         }
     }
@@ -48,16 +57,20 @@ bool ReadStreamBytes(std::FILE* file, std::string& bytes) {
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
     std::FILE* file = Platform().openFile(path.c_str(), "rb");
-    return file != nullptr && ReadStreamBytes(file, bytes);
+    if (file == nullptr) return Failed();
+    return ReadStreamBytes(file, bytes);
 }
 
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes) {
     const std::string temporary = path + ".tmp";
     std::FILE* file = Platform().openFile(temporary.c_str(), "wb");
-    if (!file) return false;
+    if (!file) return Failed();
     if (WriteToDiskAndClose(file, bytes) && Platform().replaceFile(temporary.c_str(), path.c_str())) return true;
+    Failed();
     Platform().removeFile(temporary.c_str());
     return false;
 }
+
+uint32_t LastFileError() { return lastFileError; }
 
 }  // namespace dk

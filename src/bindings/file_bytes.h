@@ -33,4 +33,8 @@ bool WriteAndClose(std::FILE* file, std::string_view bytes);
 // stays as it was, the temporary file is removed, and the result is false.
 bool ReplaceFileBytes(const std::string& path, std::string_view bytes);
 
+// Why the last ReadFileBytes or ReplaceFileBytes that failed did: the Windows
+// error of the step that failed, 0 for a file too large to read.
+uint32_t LastFileError();
+
 }  // namespace dk

@@ -10,6 +10,7 @@
 #include "core/page_entry.h"
 #include "core/page_query.h"
 #include "core/periodic_reapply.h"
+#include "core/start_log.h"
 #include "features/torch_toggle.h"
 #include "frontend/custom_pages.h"
 #include "keys/game_keyboard.h"
@@ -34,6 +35,7 @@ ActivePage ModeOf(bool onMovement, bool onAction) {
 }  // namespace
 
 TickEnd ControllerTick() {
+    TellLateInitializeCall();
     CompleteFrontendLinks();
     TickFrame frame{};
     frame.now = Platform().tickCount();

@@ -6,7 +6,9 @@
 #include "core/controls_links.h"
 #include "core/host_page_names.h"
 #include "core/page_query.h"
+#include "core/start_log.h"
 #include "frontend/custom_pages.h"
+#include "log/plugin_log.h"
 #include "platform/platform.h"
 
 namespace dk {
@@ -39,12 +41,13 @@ void InstallPlugin() {
     // The save writes the game's table and reads it back as the overrides, so
     // it comes after the apply: bindings loaded before the file went missing
     // would otherwise be replaced by the game's keys.
-    if (fileMissing) SaveBindingFile();
+    if (fileMissing && SaveBindingFile()) LogLine("binding file written from the game's table: " + bindingFilePath);
     BuildCustomPages();
     Platform().enterLock();
     frontendLinked = RegisterCustomPages() && RedirectControlsLinks();
     pagesInstalled = true;
     Platform().leaveLock();
+    TellPagesInstalled();
     Platform().sleep(kAfterInstallMs);
 }
 
@@ -57,6 +60,7 @@ void CompleteFrontendLinks() {
 
 bool WaitStep() {
     if (pagesInstalled) return true;
+    TellLateInitializeCall();
     if (!IsPageShown(kStartPageName)) {
         Platform().sleep(kFrontendPollMs);
         return false;

@@ -5,9 +5,11 @@
 #include "core/controller_state.h"
 #include "core/controller_timing.h"
 #include "core/item_index.h"
+#include "keys/binding_tokens.h"
 #include "keys/game_keyboard.h"
 #include "keys/keyboard_layout.h"
 #include "keys/virtual_keys.h"
+#include "log/plugin_log.h"
 #include "platform/platform.h"
 
 namespace dk {
@@ -28,7 +30,9 @@ void BindCapturedKey(MenuItem* item, KeyCode code) {
     Host().setItemValue(item, code);
     ActionIndex index = 0;
     if (!ReadItemIndex(item, index)) return;
-    if (SetBinding(index, code)) SaveMenuBinding(index);
+    if (!SetBinding(index, code)) return;
+    LogLine(std::string(ActionName(index)) + " bound to " + FormatKeyToken(code));
+    SaveMenuBinding(index);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "bindings/binding_store.h"
 #include "core/item_index.h"
 #include "frontend/custom_pages.h"
+#include "log/plugin_log.h"
 
 namespace dk {
 
@@ -18,6 +19,9 @@ void ResetPageToDefaults(bool onMovement) {
         if (item == nullptr || !ReadItemIndex(item, index)) continue;
         if (FindDefaultBinding(index, code)) Host().setItemValue(item, code);
     }
+    // The reset of either page puts back the defaults of both.
+    LogLine(std::string("reset on the ") + (onMovement ? "movement" : "action") +
+            " page: every binding back to its default");
     SaveResetBindings();
 }
 

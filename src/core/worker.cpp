@@ -3,17 +3,19 @@
 #include "core/controller_state.h"
 #include "core/controller_tick.h"
 #include "core/installation.h"
+#include "core/start_log.h"
 #include "core/startup.h"
-#include "host/host_interface.h"
 #include "keys/game_keyboard.h"
 #include "keys/keyboard_layout.h"
+#include "log/plugin_log.h"
 
 namespace dk {
 
 void RunWorker() {
+    BeginPluginLog();
     // Another build's code and tables lie elsewhere: touching them would
     // corrupt the game, so the plug-in stays out of it entirely.
-    if (!Host().isKnownGameBuild()) return;
+    if (!GameBuildRecognised()) return;
     RunStartup();
     while (!WaitStep()) {
     }
@@ -25,6 +27,7 @@ void ControllerLoop() {
 }
 
 void ResetWorkerState() {
+    ClosePluginLog();
     ResetInstallation();
     ResetControllerState();
     ResetGameKeyboard();

@@ -1,6 +1,7 @@
 #include "features/torch_toggle.h"
 
 #include "bindings/binding_store.h"
+#include "features/boundary_faults.h"
 #include "keys/game_keyboard.h"
 #include "keys/keyboard_layout.h"
 #include "platform/platform.h"
@@ -32,14 +33,21 @@ bool EndsSearch(const SlotLookup& lookup) { return lookup.weapon != nullptr || l
 
 SlotLookup CapableItem(PlayerRecord* player, int32_t slot) {
     WeaponRecord* weapon = nullptr;
-    if (!Host().getInventoryItem(player, slot, &weapon)) return {nullptr, true};
+    if (!Host().getInventoryItem(player, slot, &weapon)) {
+        TellBoundaryFault(BoundaryFault::InventoryCall);
+        return {nullptr, true};
+    }
     return {IsTorchCapable(weapon) ? weapon : nullptr, false};
 }
 
 SlotLookup WeaponOfSlotWords(PlayerRecord* player, InventoryRecord* inventory) {
     for (int word = 0; word < kInventorySlotWordCount; ++word) {
         int32_t number = 0;
-        if (!Host().readSlotWord(inventory, word, &number) || !InSlotRange(number)) continue;
+        if (!Host().readSlotWord(inventory, word, &number)) {
+            TellBoundaryFault(BoundaryFault::SlotWord);
+            continue;
+        }
+        if (!InSlotRange(number)) continue;
         const SlotLookup lookup = CapableItem(player, number);
         if (EndsSearch(lookup)) return lookup;
     }
@@ -113,7 +121,11 @@ void TorchStep() {
 WeaponRecord* FindCurrentWeapon(PlayerRecord* player) {
     if (player == nullptr) return nullptr;
     InventoryRecord* inventory = nullptr;
-    if (!Host().readInventory(player, &inventory) || inventory == nullptr) return nullptr;
+    if (!Host().readInventory(player, &inventory)) {
+        TellBoundaryFault(BoundaryFault::InventoryRecord);
+        return nullptr;
+    }
+    if (inventory == nullptr) return nullptr;
     const SlotLookup current = WeaponOfSlotWords(player, inventory);
     if (EndsSearch(current)) return current.weapon;
     return FirstCapableSlot(player).weapon;
@@ -122,21 +134,32 @@ WeaponRecord* FindCurrentWeapon(PlayerRecord* player) {
 bool IsTorchCapable(WeaponRecord* weapon) {
     if (weapon == nullptr) return false;
     WeaponAttachment* attachment = nullptr;
-    if (!Host().readAttachment(weapon, &attachment) || attachment == nullptr) return false;
+    if (!Host().readAttachment(weapon, &attachment)) {
+        TellBoundaryFault(BoundaryFault::Attachment);
+        return false;
+    }
+    if (attachment == nullptr) return false;
     uint32_t torchWord = 0;
-    return Host().readTorchWord(attachment, &torchWord) && torchWord != 0;
+    if (!Host().readTorchWord(attachment, &torchWord)) {
+        TellBoundaryFault(BoundaryFault::TorchWord);
+        return false;
+    }
+    return torchWord != 0;
 }
 
 void SetTorch(WeaponRecord* weapon, bool on) {
     if (weapon == nullptr) return;
-    // A fault in the game's torch code leaves the torch as it was; nothing to tell anyone.
+    // A fault in the game's torch code leaves the torch as it was.
     if (on) {
-        Host().torchOn(weapon);
+        if (!Host().torchOn(weapon)) TellBoundaryFault(BoundaryFault::TorchOnCall);
     } else {
-        Host().torchOff(weapon);
+        if (!Host().torchOff(weapon)) TellBoundaryFault(BoundaryFault::TorchOffCall);
     }
 }
 
-void ResetTorchToggle() { torchToggle = TorchToggleState{}; }
+void ResetTorchToggle() {
+    torchToggle = TorchToggleState{};
+    ResetBoundaryFaults();
+}
 
 }  // namespace dk

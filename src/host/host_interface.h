@@ -3,6 +3,7 @@
 // game and touches its records only through this table; the x86 build fills it
 // with the game's fixed addresses and record offsets, tests fill it with a fake.
 #include <cstdint>
+#include <string>
 
 namespace dk {
 
@@ -86,9 +87,10 @@ struct HostInterface {
     void (*setBindingSlotByte)(int32_t slot, uint8_t value);
 
     // Code patching. isKnownGameBuild: the key-name call site holds the near
-    // call this plug-in was made for. redirectKeyNameCall: false when the
-    // site could not be made writable (and then nothing was written).
-    bool (*isKnownGameBuild)();
+    // call this plug-in was made for; when not, `difference` says what the
+    // game holds there instead, in words for the log. redirectKeyNameCall:
+    // false when the site could not be made writable (and then nothing was written).
+    bool (*isKnownGameBuild)(std::string& difference);
     bool (*redirectKeyNameCall)();
 };
 

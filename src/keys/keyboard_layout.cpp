@@ -1,6 +1,7 @@
 #include "keys/keyboard_layout.h"
 
 #include <array>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "keys/key_name_text.h"
 #include "keys/layout_key_name.h"
 #include "keys/virtual_keys.h"
+#include "log/plugin_log.h"
 #include "platform/platform.h"
 
 namespace dk {
@@ -84,6 +86,14 @@ const LayoutKeys* KnownOrRead(KeyboardLayout layout) {
     return state.known.back().get();
 }
 
+// "keyboard layout 040C040C": the handle as Windows tools show it, and whose it is.
+void TellLayout(KeyboardLayout layout, bool games) {
+    char text[96];
+    std::snprintf(text, sizeof text, "keyboard layout %08X, %s", static_cast<unsigned>(layout & 0xFFFFFFFFu),
+                  games ? "the game window's" : "the plug-in's own until the game's window is in front");
+    LogLine(text);
+}
+
 }  // namespace
 
 void LookForLayoutChange(uint32_t gameThread) {
@@ -91,10 +101,15 @@ void LookForLayoutChange(uint32_t gameThread) {
     const KeyboardLayout layout = Platform().keyboardLayout(gameThread);
     // No answer (the thread has just ended): keep what is in force.
     if (layout == 0) return;
+    // The log also hears when the layout in force turns out to be the game's.
+    const bool firstFromGame = gameThread != 0 && !state.gameLayoutSeen;
     state.gameLayoutSeen = state.gameLayoutSeen || gameThread != 0;
-    if (state.inForce != nullptr && state.inForce->layout == layout) return;
-    state.inForce = KnownOrRead(layout);
-    ShowWideNames(state.inForce->names.data());
+    const bool changed = state.inForce == nullptr || state.inForce->layout != layout;
+    if (changed) {
+        state.inForce = KnownOrRead(layout);
+        ShowWideNames(state.inForce->names.data());
+    }
+    if (changed || firstFromGame) TellLayout(layout, gameThread != 0);
 }
 
 KeyCode CapturedKeyCode(int virtualKey) {

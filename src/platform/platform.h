@@ -52,6 +52,14 @@ struct PlatformInterface {
     uint32_t (*gameThreadInFront)();
     KeyboardLayout (*keyboardLayout)(uint32_t threadId);  // 0: the calling thread's
     uint32_t (*mapVirtualKey)(uint32_t code, KeyMapping mapping, KeyboardLayout layout);  // 0: none
+    // For the plug-in's log: the local time of day in milliseconds since
+    // midnight; what the plug-in runs on ("under Wine 8.0", "on Windows
+    // 10.0.19045"); the calling thread's last Windows error, and the system's
+    // words for an error (empty when it has none).
+    uint32_t (*localTimeOfDay)();
+    void (*systemDescription)(std::string& text);
+    uint32_t (*lastError)();
+    void (*errorMessage)(uint32_t error, std::string& text);
 };
 
 void InstallPlatform(const PlatformInterface* table);

@@ -2,17 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "keys/game_keyboard.h"
+#include "log/plugin_log.h"
 #include "keys/keyboard_layout.h"
 #include "keys/virtual_key_codes.h"
 #include "keys/virtual_keys.h"
 #include "support/fake_binding_table.h"
 #include "support/fake_host.h"
 #include "support/fake_platform.h"
+#include "support/log_lines.h"
 
 namespace dk {
 namespace {
@@ -265,6 +269,35 @@ TEST_F(TorchToggleTest, TorchCallFaultsAreSwallowed) {
     EXPECT_FALSE(torchToggle.torchOn);
     EXPECT_EQ(weapon->torchOnCalls + weapon->torchOffCalls, 0);
     EXPECT_EQ(fake::FakeHost().log.size(), 2u);
+}
+
+// Each kind of fault is told to the plug-in's log once per start, however
+// often the torch step meets it.
+TEST_F(TorchToggleTest, EachKindOfFaultIsLoggedOnce) {
+    const std::string logPath = "/tmp/dk_torch_faults_" + std::to_string(getpid()) + ".log";
+    ASSERT_TRUE(OpenPluginLog(logPath));
+    const struct {
+        void (*fault)(fake::Faults&);
+        const char* told;
+    } cases[] = {
+        {[](fake::Faults& f) { f.readInventory = true; }, "reading the player's inventory pointer"},
+        {[](fake::Faults& f) { f.readSlotWord[0] = true; }, "reading the inventory's current slot"},
+        {[](fake::Faults& f) { f.getInventoryItem = true; }, "in the game's inventory call, looking up the item of a slot"},
+        {[](fake::Faults& f) { f.readAttachment = true; }, "reading a weapon's attachment pointer"},
+        {[](fake::Faults& f) { f.readTorchWord = true; }, "reading a weapon attachment's torch word"},
+        {[](fake::Faults& f) { f.torchOn = true; }, "in the game's torch call, lighting a torch"},
+        {[](fake::Faults& f) { f.torchOff = true; }, "in the game's torch call, putting a torch out"},
+    };
+    std::vector<std::string> expected;
+    for (const auto& c : cases) {
+        fake::FakeHost().faults = {};
+        c.fault(fake::FakeHost().faults);
+        for (int i = 0; i < 3; ++i) Press();
+        expected.push_back(std::string("fault caught ") + c.told + "; the torch toggle carries on (told once per start)");
+    }
+    ClosePluginLog();
+    EXPECT_EQ(fake::LogLinesOf(logPath), expected);
+    std::remove(logPath.c_str());
 }
 
 TEST_F(TorchToggleTest, NoPlayerLeavesTheStateButTakesThePress) {

@@ -50,6 +50,23 @@ DK_TEST(EveryPlatformEntryIsFilled) {
     CHECK(platform.moduleFileName && platform.fileStamp && platform.openFile && platform.flushFile &&
           platform.removeFile && platform.replaceFile);
     CHECK(platform.gameThreadInFront && platform.keyboardLayout && platform.mapVirtualKey);
+    CHECK(platform.localTimeOfDay && platform.systemDescription && platform.lastError && platform.errorMessage);
+}
+
+// What the log says of the system and of a failure: the tests run under Wine.
+DK_TEST(TheLogLearnsTheSystemAndTheWordsForAnError) {
+    const PlatformInterface& platform = win32::Win32Platform();
+    std::string text;
+    platform.systemDescription(text);
+    CHECK(text.rfind("under Wine ", 0) == 0 && text.size() > 11);
+    CHECK(platform.localTimeOfDay() < 24u * 60 * 60 * 1000);
+    CHECK(platform.openFile("Z:\\no such folder\\x.ini", "rb") == nullptr);
+    const uint32_t error = platform.lastError();
+    CHECK(error == ERROR_PATH_NOT_FOUND);
+    platform.errorMessage(error, text);
+    CHECK(!text.empty() && text.back() != '\n' && text.back() != '\r' && text.back() != ' ');
+    platform.errorMessage(0xDEADBEEF, text);
+    CHECK(text.empty());
 }
 
 // This program has no window: whatever is in front (the desktop, a console,

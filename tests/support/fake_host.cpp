@@ -217,7 +217,10 @@ void SetItemValue(MenuItem* item, int32_t value) { ItemOf(item).value = value; }
 
 PlayerRecord* PlayerPointer() { return reinterpret_cast<PlayerRecord*>(S().player); }
 
-bool IsKnownGameBuild() { return S().knownGameBuild; }
+bool IsKnownGameBuild(std::string& difference) {
+    if (!S().knownGameBuild) difference = "the fake game is another build";
+    return S().knownGameBuild;
+}
 
 bool RedirectKeyNameCall() {
     S().redirectCalls++;

@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace dk::fake {
 
@@ -69,8 +71,13 @@ void Record(const std::string& what) { state.fileCalls.push_back({state.now, wha
 std::FILE* OpenFile(const char* path, const char* mode) {
     ++state.fileOpens;
     Record("open " + NameOf(path) + " " + mode);
-    if (!state.lockedPath.empty() && state.lockedPath == path) return nullptr;
-    return std::fopen(path, mode);
+    if (!state.lockedPath.empty() && state.lockedPath == path) {
+        state.lastError = kSharingViolation;
+        return nullptr;
+    }
+    std::FILE* file = std::fopen(path, mode);
+    if (file == nullptr) state.lastError = static_cast<uint32_t>(errno);
+    return file;
 }
 
 // No fsync: the tests need the order of the calls, not the disk's own write.
@@ -78,6 +85,7 @@ bool FlushFile(std::FILE* file) {
     const bool flushed = std::fflush(file) == 0;
     struct stat info;
     Record("flush " + std::to_string(fstat(fileno(file), &info) == 0 ? info.st_size : -1));
+    if (state.failFlush) state.lastError = kSharingViolation;
     return flushed && !state.failFlush;
 }
 
@@ -89,7 +97,10 @@ bool RemoveFile(const char* path) {
 bool ReplaceFile(const char* source, const char* destination) {
     ++state.replaceCalls;
     Record("replace " + NameOf(source) + " " + NameOf(destination));
-    if (state.failReplace) return false;
+    if (state.failReplace) {
+        state.lastError = kSharingViolation;
+        return false;
+    }
     return std::rename(source, destination) == 0;
 }
 
@@ -110,10 +121,24 @@ uint32_t MapKey(uint32_t code, KeyMapping mapping, KeyboardLayout layout) {
     return MapKeyInLayout(code, static_cast<uint32_t>(mapping), static_cast<uint32_t>(layout));
 }
 
+uint32_t LocalTimeOfDay() {
+    if (state.lockDepth > 0) ++state.timeAskedUnderLock;
+    return state.localTimeOfDay;
+}
+
+void SystemDescription(std::string& text) { text = state.systemDescription; }
+
+uint32_t LastError() { return state.lastError; }
+
+void ErrorMessage(uint32_t error, std::string& text) {
+    text = error == kSharingViolation ? kSharingViolationText : error == 0 ? "" : std::strerror(static_cast<int>(error));
+}
+
 const PlatformInterface table = {
     TickCount, Sleep, IsKeyDown, InitLock, EnterLock, LeaveLock,
     ModuleFileName, StampOf, OpenFile, FlushFile, RemoveFile, ReplaceFile,
     GameThreadInFront, LayoutOf, MapKey,
+    LocalTimeOfDay, SystemDescription, LastError, ErrorMessage,
 };
 
 }  // namespace

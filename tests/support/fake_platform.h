@@ -52,7 +52,16 @@ struct FakePlatformState {
     std::vector<uint32_t> layoutThreads;   // the thread of every layout query
     int foregroundQueries = 0;
     int keyMappings = 0;
+    uint32_t localTimeOfDay = ((13 * 60 + 5) * 60 + 9) * 1000 + 42;  // 13:05:09.042
+    int timeAskedUnderLock = 0;  // each log line asks the time: one asked under the lock is one written there
+    std::string systemDescription = "under Wine 8.0";
+    uint32_t lastError = 0;  // set by each fake call that fails
 };
+
+// The fake's failures and the words the fake gives for them.
+inline constexpr uint32_t kSharingViolation = 32;
+inline constexpr const char* kSharingViolationText =
+    "The process cannot access the file because it is being used by another process.";
 
 // Installs the fake as the process's platform, from a fresh state, and returns it.
 FakePlatformState& InstallFakePlatform();

@@ -97,6 +97,45 @@ uint32_t MapKey(uint32_t code, KeyMapping mapping, KeyboardLayout layout) {
     return MapVirtualKeyExW(code, static_cast<UINT>(mapping), reinterpret_cast<HKL>(layout));
 }
 
+uint32_t LocalTimeOfDay() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return ((now.wHour * 60u + now.wMinute) * 60u + now.wSecond) * 1000u + now.wMilliseconds;
+}
+
+// Wine says what it is through an export of its own, which Windows lacks;
+// RtlGetVersion tells Windows's real version, whatever the game's manifest claims.
+void SystemDescription(std::string& text) {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    using WineVersion = const char*(CDECL*)();
+    using RealVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+    if (auto wine = reinterpret_cast<WineVersion>(reinterpret_cast<void*>(GetProcAddress(ntdll, "wine_get_version")))) {
+        text = std::string("under Wine ") + wine();
+        return;
+    }
+    OSVERSIONINFOW version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    auto real = reinterpret_cast<RealVersion>(reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")));
+    if (real == nullptr || real(&version) != 0) {
+        text = "on Windows (version unknown)";
+        return;
+    }
+    text = "on Windows " + std::to_string(version.dwMajorVersion) + "." + std::to_string(version.dwMinorVersion) +
+           "." + std::to_string(version.dwBuildNumber);
+}
+
+uint32_t LastError() { return GetLastError(); }
+
+// In the player's own language, as Windows words it, without its line end.
+void ErrorMessage(uint32_t error, std::string& text) {
+    wchar_t buffer[512];
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                  buffer, sizeof buffer / sizeof buffer[0], nullptr);
+    while (length > 0 && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n' || buffer[length - 1] == L' '))
+        --length;
+    if (length == 0 || !Utf8FromWide(buffer, length, text)) text.clear();
+}
+
 }  // namespace
 
 const PlatformInterface& Win32Platform() {
@@ -116,6 +155,10 @@ const PlatformInterface& Win32Platform() {
         .gameThreadInFront = GameThreadInFront,
         .keyboardLayout = LayoutOf,
         .mapVirtualKey = MapKey,
+        .localTimeOfDay = LocalTimeOfDay,
+        .systemDescription = SystemDescription,
+        .lastError = LastError,
+        .errorMessage = ErrorMessage,
     };
     return table;
 }

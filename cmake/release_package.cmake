@@ -33,10 +33,31 @@ add_custom_command(
     DEPENDS ${drawing_dkcheck_target} ${drawing_dkcheck}
     COMMENT "Drawing the default layout")
 
+# What the programs were built from and with, so that a player can build the
+# same bytes: the commit, its moment and the toolchain's package versions.
+# Rewritten only when it changes, like the moment's file.
+include(${CMAKE_SOURCE_DIR}/cmake/toolchain_packages.cmake)
+dk_toolchain_packages(dk_toolchain)
+if(DK_SOURCE_COMMIT)
+    set(dk_commit_line "${DK_SOURCE_COMMIT}")
+else()
+    set(dk_commit_line "unknown (${DK_SOURCE_COMMIT_ORIGIN})")
+endif()
+set(DK_BUILD_INFO ${CMAKE_BINARY_DIR}/BUILDINFO.txt)
+file(CONFIGURE OUTPUT ${DK_BUILD_INFO} @ONLY CONTENT "DuskvaleKeys ${PROJECT_VERSION}
+Commit: ${dk_commit_line}
+SOURCE_DATE_EPOCH: ${DK_SOURCE_DATE_EPOCH} (${DK_SOURCE_DATE_TEXT})
+${dk_toolchain}
+
+The same commit built with these package versions gives the same bytes
+(see \"Checking your download\" in DuskvaleKeys-Guide.md).
+")
+
 # The zip a player downloads: the plug-in, the binding-file checker, the
-# player's guide, the picture of the default layout and the changelog, named
-# after the project's one version number, with a SHA256SUMS of those files.
-# Built twice from one commit it is the same bytes (see zip_folder.cmake).
+# player's guide, the picture of the default layout, the changelog and
+# BUILDINFO.txt, named after the project's one version number, with a
+# SHA256SUMS of those files. Built twice from one commit it is the same bytes
+# (see zip_folder.cmake).
 find_program(DK_ZIP zip)
 if(NOT DK_ZIP)
     message(FATAL_ERROR "zip not found: install it (scripts/build.sh does)")
@@ -45,7 +66,7 @@ set(DK_RELEASE_ZIP ${CMAKE_BINARY_DIR}/DuskvaleKeys-${PROJECT_VERSION}.zip)
 set(stage ${CMAKE_BINARY_DIR}/release)
 set(guide ${CMAKE_SOURCE_DIR}/docs/player-guide.md)
 set(changelog ${CMAKE_SOURCE_DIR}/CHANGELOG.md)
-set(entries DuskvaleKeys.asi,dkcheck.exe,DuskvaleKeys-Guide.md,CHANGELOG.md,DuskvaleKeys-default-layout.svg,SHA256SUMS)
+set(entries DuskvaleKeys.asi,dkcheck.exe,DuskvaleKeys-Guide.md,CHANGELOG.md,DuskvaleKeys-default-layout.svg,BUILDINFO.txt,SHA256SUMS)
 
 # Both programs carry the release's moment in their headers: a new one relinks them.
 set_property(TARGET DuskvaleKeys dkcheck APPEND PROPERTY LINK_DEPENDS ${DK_SOURCE_DATE_EPOCH_FILE})
@@ -59,10 +80,12 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E copy ${guide} ${stage}/DuskvaleKeys-Guide.md
     COMMAND ${CMAKE_COMMAND} -E copy ${changelog} ${stage}/CHANGELOG.md
     COMMAND ${CMAKE_COMMAND} -E copy ${DK_DEFAULT_LAYOUT_SVG} ${stage}/DuskvaleKeys-default-layout.svg
+    COMMAND ${CMAKE_COMMAND} -E copy ${DK_BUILD_INFO} ${stage}/BUILDINFO.txt
     COMMAND ${CMAKE_COMMAND} -DFOLDER=${stage} -P ${CMAKE_SOURCE_DIR}/cmake/write_checksums.cmake
     COMMAND ${CMAKE_COMMAND} -DFOLDER=${stage} -DENTRIES=${entries} -DZIP=${DK_RELEASE_ZIP} -DZIP_PROGRAM=${DK_ZIP}
             -DEPOCH=${DK_SOURCE_DATE_EPOCH} -P ${CMAKE_SOURCE_DIR}/cmake/zip_folder.cmake
-    DEPENDS DuskvaleKeys dkcheck ${guide} ${changelog} ${DK_DEFAULT_LAYOUT_SVG} ${DK_SOURCE_DATE_EPOCH_FILE}
+    DEPENDS DuskvaleKeys dkcheck ${guide} ${changelog} ${DK_DEFAULT_LAYOUT_SVG} ${DK_BUILD_INFO}
+            ${DK_SOURCE_DATE_EPOCH_FILE}
             ${CMAKE_SOURCE_DIR}/cmake/write_checksums.cmake ${CMAKE_SOURCE_DIR}/cmake/zip_folder.cmake
     COMMENT "Packing DuskvaleKeys-${PROJECT_VERSION}.zip")
 

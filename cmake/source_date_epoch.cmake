@@ -1,66 +1,39 @@
 # The one moment every time stamp of the release carries (the programs' PE
 # headers, the zip's entries), so that two builds of one commit give the same
 # bytes: SOURCE_DATE_EPOCH when it is set, else the time of the commit the
-# source tree is checked out at, else (a source tree without its history)
-# 1980-01-01 00:00:00 UTC, the earliest time a zip entry can hold. Never the
-# time of the build.
+# source tree is checked out at or was archived from (source_commit.cmake),
+# else (a tree with neither) 1980-01-01 00:00:00 UTC, the earliest time a zip
+# entry can hold. Never the time of the build.
 #   DK_SOURCE_DATE_EPOCH       seconds since 1970-01-01 00:00:00 UTC
+#   DK_SOURCE_DATE_TEXT        the same moment as a date and time in UTC
+#   DK_SOURCE_COMMIT           the commit's id, "" when not known
+#   DK_SOURCE_COMMIT_ORIGIN    where it came from, or why it is not known
 #   DK_SOURCE_DATE_EPOCH_FILE  holds that number; rewritten only when it changes,
 #                              so what depends on it is redone exactly then
+include(${CMAKE_SOURCE_DIR}/cmake/source_commit.cmake)
 set(dk_fallback_epoch 315532800)
 
-function(dk_commit_time out reason)
-    set(${out} "" PARENT_SCOPE)
-    find_program(DK_GIT git)
-    if(NOT DK_GIT)
-        set(${reason} "no git" PARENT_SCOPE)
-        return()
-    endif()
-    # A tree unpacked inside some other repository must not take that one's commit.
-    execute_process(COMMAND ${DK_GIT} -C ${CMAKE_SOURCE_DIR} rev-parse --show-toplevel
-                    OUTPUT_VARIABLE top ERROR_VARIABLE error RESULT_VARIABLE status
-                    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_STRIP_TRAILING_WHITESPACE)
-    if(NOT status EQUAL 0)
-        set(${reason} "not a git checkout (${error})" PARENT_SCOPE)
-        return()
-    endif()
-    file(REAL_PATH ${top} top)
-    file(REAL_PATH ${CMAKE_SOURCE_DIR} source)
-    if(NOT top STREQUAL source)
-        set(${reason} "the source tree is not the top of the git checkout ${top}" PARENT_SCOPE)
-        return()
-    endif()
-    execute_process(COMMAND ${DK_GIT} -C ${CMAKE_SOURCE_DIR} log -1 --format=%ct
-                    OUTPUT_VARIABLE time ERROR_VARIABLE error RESULT_VARIABLE status
-                    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_STRIP_TRAILING_WHITESPACE)
-    if(NOT status EQUAL 0 OR NOT time MATCHES "^[0-9]+$")
-        set(${reason} "git gave no commit time (${error})" PARENT_SCOPE)
-        return()
-    endif()
-    set(${out} ${time} PARENT_SCOPE)
-endfunction()
-
+# The commit goes into BUILDINFO.txt whichever time the stamps carry.
+dk_source_commit(dk_commit_time DK_SOURCE_COMMIT DK_SOURCE_COMMIT_ORIGIN)
 if(NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
     set(DK_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
     if(NOT DK_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
         message(FATAL_ERROR "SOURCE_DATE_EPOCH=\"${DK_SOURCE_DATE_EPOCH}\" is not a number of seconds since 1970")
     endif()
     set(dk_epoch_origin "SOURCE_DATE_EPOCH")
+elseif(dk_commit_time)
+    set(DK_SOURCE_DATE_EPOCH ${dk_commit_time})
+    set(dk_epoch_origin "${DK_SOURCE_COMMIT_ORIGIN}")
 else()
-    dk_commit_time(DK_SOURCE_DATE_EPOCH dk_no_commit_time)
-    if(DK_SOURCE_DATE_EPOCH)
-        set(dk_epoch_origin "the commit's time")
-    else()
-        set(DK_SOURCE_DATE_EPOCH ${dk_fallback_epoch})
-        set(dk_epoch_origin "the fixed fallback: ${dk_no_commit_time}; set SOURCE_DATE_EPOCH to choose")
-    endif()
+    set(DK_SOURCE_DATE_EPOCH ${dk_fallback_epoch})
+    set(dk_epoch_origin "the fixed fallback: ${DK_SOURCE_COMMIT_ORIGIN}; set SOURCE_DATE_EPOCH to choose")
 endif()
 # string(TIMESTAMP) formats SOURCE_DATE_EPOCH when it is set.
 set(dk_outer_epoch "$ENV{SOURCE_DATE_EPOCH}")
 set(ENV{SOURCE_DATE_EPOCH} ${DK_SOURCE_DATE_EPOCH})
-string(TIMESTAMP dk_epoch_text "%Y-%m-%d %H:%M:%S UTC" UTC)
+string(TIMESTAMP DK_SOURCE_DATE_TEXT "%Y-%m-%d %H:%M:%S UTC" UTC)
 set(ENV{SOURCE_DATE_EPOCH} "${dk_outer_epoch}")
-message(STATUS "Release time stamps: ${dk_epoch_text} (${DK_SOURCE_DATE_EPOCH}, ${dk_epoch_origin})")
+message(STATUS "Release time stamps: ${DK_SOURCE_DATE_TEXT} (${DK_SOURCE_DATE_EPOCH}, ${dk_epoch_origin})")
 
 set(DK_SOURCE_DATE_EPOCH_FILE ${CMAKE_BINARY_DIR}/source_date_epoch.txt)
 file(CONFIGURE OUTPUT ${DK_SOURCE_DATE_EPOCH_FILE} CONTENT "${DK_SOURCE_DATE_EPOCH}\n")

@@ -6,9 +6,9 @@ if(DK_WIN32_BUILD_DIR)
                  COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${DK_OBJDUMP} -DPLUGIN=${DK_WIN32_BUILD_DIR}/DuskvaleKeys.asi
                          -P ${CMAKE_SOURCE_DIR}/cmake/check_plugin_file.cmake)
     endif()
-    # The release's checksums hold, and a second build of the same source in
-    # another folder gives the same bytes (the slowest test: about a minute
-    # and a half on two cores).
+    # The release's checksums hold, its BUILDINFO.txt names the commit, and a
+    # build of a source archive of that commit in another folder gives the
+    # same bytes (the slowest test: about a minute and a half on two cores).
     if(EXISTS ${DK_WIN32_BUILD_DIR}/dist/SHA256SUMS)
         add_test(NAME release_same_bytes_twice
                  COMMAND ${CMAKE_COMMAND} -DSOURCE=${CMAKE_SOURCE_DIR} -DFIRST=${DK_WIN32_BUILD_DIR}

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/ensure-packages.sh cmake make g++ libgtest-dev libbenchmark-dev clang libclang-rt-dev libxml2-dev librsvg2-bin \
-    g++-mingw-w64-i686 binutils-mingw-w64-i686 zip
+    g++-mingw-w64-i686 binutils-mingw-w64-i686 zip git
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX="${WINEPREFIX:-$PWD/build/wineprefix}"

@@ -183,8 +183,8 @@ int SaveRefused(const RunContext& context) {
         Check(CountLogLines(session, "could not save ") == 1, "the log tells of the refused save once");
         CheckLogHolds(session,
                       {"MOVE_FORWARD bound to K",
-                       "could not save " + session.iniPath + ": Windows error 32: " + SystemWordsFor(ERROR_SHARING_VIOLATION) +
-                           "; trying again every second, then every ten",
+                       "could not save " + session.iniPath + " (trying again every second, then every ten): " +
+                           "Windows error 32: " + SystemWordsFor(ERROR_SHARING_VIOLATION),
                        "saved after " + std::to_string(tries) + " tries"},
                       "and of the save that landed, counting every try");
     });

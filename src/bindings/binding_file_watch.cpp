@@ -107,9 +107,8 @@ void NoteFailedSave(uint32_t error) {
         watch.unsavedSince = now;
         watch.retrySlowly = false;
         watch.failedTries = 0;
-        LogLine("could not save " + bindingFilePath + ": " +
-                (error != 0 ? WindowsErrorText(error) : std::string("the file there is too large to read")) +
-                "; trying again every second, then every ten");
+        LogLine("could not save " + bindingFilePath + " (trying again every second, then every ten): " +
+                (error != 0 ? WindowsErrorText(error) : std::string("the file there is too large to read")));
     }
     ++watch.failedTries;
     watch.lastTry = now;

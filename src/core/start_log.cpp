@@ -35,8 +35,8 @@ void BeginPluginLog() {
     Platform().systemDescription(system);
     LogLine("DuskvaleKeys " DK_VERSION " started: " + module + ", " + EntryName(StartedFrom()) + ", " + system);
     if (PinFailure() != 0) {
-        LogLine("could not keep the module loaded for good (" + WindowsErrorText(PinFailure()) +
-                "): a loader that unloads it would end the plug-in");
+        LogLine("could not keep the module loaded for good, so a loader that unloads it would end the plug-in: " +
+                WindowsErrorText(PinFailure()));
     }
 }
 

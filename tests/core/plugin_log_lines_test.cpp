@@ -102,8 +102,8 @@ TEST_F(LogLinesTest, LateInitializeAndAFailedPinAreToldOnce) {
     ControllerTick();
     const Lines lines = Logged();
     ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[1], "could not keep the module loaded for good (Windows error 5: Input/output error): "
-                        "a loader that unloads it would end the plug-in");
+    EXPECT_EQ(lines[1], "could not keep the module loaded for good, so a loader that unloads it would end the "
+                        "plug-in: Windows error 5: Input/output error");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "InitializeASI called"), 1);
 }
 
@@ -147,8 +147,8 @@ TEST_F(LogLinesTest, BindingsResetsAndARunOfRefusedSaves) {
     EXPECT_EQ(PressEnterOn("mymovementkeys", "reset_button"), TickEnd::PressTaken);
     EXPECT_EQ(LinesAfter(count),
               (Lines{"MOVE_FORWARD bound to Q",
-                     "could not save " + Ini() + ": Windows error 32: " + fake::kSharingViolationText +
-                         "; trying again every second, then every ten",
+                     "could not save " + Ini() + " (trying again every second, then every ten): Windows error 32: " +
+                         fake::kSharingViolationText,
                      "saved after 4 tries", "reset on the movement page: every binding back to its default"}));
 }
 

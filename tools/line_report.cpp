@@ -1,19 +1,10 @@
 #include "line_report.h"
 
-#include <cstdio>
-
 #include "keys/binding_tokens.h"
 
 namespace dk::check {
 
 namespace {
-
-// Room for two cut texts of PrintableText (60 bytes as \xNN each) and a name.
-std::string Format(const char* format, auto... arguments) {
-    char buffer[640];
-    std::snprintf(buffer, sizeof buffer, format, arguments...);
-    return buffer;
-}
 
 int AsInt(ActionIndex index) { return static_cast<int>(index); }
 
@@ -21,11 +12,11 @@ int AsInt(ActionIndex index) { return static_cast<int>(index); }
 // worth saying whenever the text is not simply the number.
 std::string IndexReadingNote(const BindingLine& line) {
     if (line.indexText == std::to_string(line.index)) return "";
-    return Format("  [index \"%s\" read as %d]", PrintableText(line.indexText).c_str(), AsInt(line.index));
+    return FormatText("  [index \"%s\" read as %d]", PrintableText(line.indexText).c_str(), AsInt(line.index));
 }
 
 std::string DescribeBound(const BindingLine& line) {
-    return Format("binds %d %s to %s (%d)%s", AsInt(line.index), ActionName(line.index),
+    return FormatText("binds %d %s to %s (%d)%s", AsInt(line.index), ActionName(line.index),
                   FormatKeyToken(line.code).c_str(), static_cast<int>(line.code), IndexReadingNote(line).c_str());
 }
 

@@ -1,12 +1,22 @@
 #pragma once
 // Why the plug-in skips a line of the binding file, in the words that both
 // the plug-in's log and dkcheck use.
+#include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "bindings/binding_line.h"
 
 namespace dk {
+
+// printf into a string, for the short texts of a line's description: room
+// for two cut texts of PrintableText (60 bytes as \xNN each) and a name.
+template <typename... Arguments>
+std::string FormatText(const char* format, Arguments... arguments) {
+    char buffer[640];
+    std::snprintf(buffer, sizeof buffer, format, arguments...);
+    return buffer;
+}
 
 // A line the plug-in skips although it is neither a comment nor blank: most
 // likely a typing mistake that the player would want to hear about.

@@ -234,6 +234,14 @@ std::wstring WideTempFolder() {
     return std::wstring(temp) + L"dk-standin\\";
 }
 
+std::string Utf8(const std::wstring& text) {
+    std::string utf8(4 * text.size() + 1, '\0');
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(),
+                                           static_cast<int>(utf8.size()), nullptr, nullptr);
+    utf8.resize(length > 0 ? static_cast<size_t>(length) : 0);
+    return utf8;
+}
+
 // First start creates the file, a hand edit is read while the game runs, and
 // a key bound in the menu rewrites it: all in `folder`.
 int CreateReadRewrite(const RunContext& context, const std::wstring& folder, const char* scenario) {
@@ -263,6 +271,10 @@ int CreateReadRewrite(const RunContext& context, const std::wstring& folder, con
               "the rewritten file holds the edit and the new key");
     });
     RunPlugin(session, std::move(script), 1, false, nullptr);
+    const std::string log = ReadWideFile(folder + L"DuskvaleKeys.log");
+    const std::string firstLine = log.substr(0, log.find("\r\n"));
+    Check(firstLine.find(Utf8(folder) + "DuskvaleKeys.asi, from DllMain") != std::string::npos,
+          "the log lies beside the plug-in, its first line naming the plug-in's path in UTF-8");
     return FinishRun(scenario);
 }
 

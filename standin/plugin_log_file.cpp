@@ -2,26 +2,11 @@
 
 #include <windows.h>
 
-#include <cctype>
-
 #include "checks.h"
 #include "file_calls.h"
+#include "log/plugin_log.h"
 
 namespace standin {
-namespace {
-
-// HH:MM:SS.mmm and a space.
-bool Stamped(const std::string& line) {
-    static const char kForm[] = "00:00:00.000 ";
-    if (line.size() < sizeof kForm - 1) return false;
-    for (size_t i = 0; i < sizeof kForm - 1; ++i) {
-        const bool digit = std::isdigit(static_cast<unsigned char>(line[i])) != 0;
-        if (kForm[i] == '0' ? !digit : line[i] != kForm[i]) return false;
-    }
-    return true;
-}
-
-}  // namespace
 
 std::string LogPath(const Session& session) { return session.folder + "DuskvaleKeys.log"; }
 
@@ -48,8 +33,9 @@ std::vector<std::string> LogLines(const Session& session) {
             break;
         }
         const std::string line = bytes.substr(start, end - start);
-        wellFormed = wellFormed && Stamped(line);
-        lines.push_back(Stamped(line) ? line.substr(13) : line);
+        const std::string_view text = dk::LogLineText(line);
+        wellFormed = wellFormed && text.size() < line.size();
+        lines.emplace_back(text);
         start = end + 2;
     }
     Check(wellFormed, "each line of the log starts with HH:MM:SS.mmm and ends with CR LF, no byte-order mark");

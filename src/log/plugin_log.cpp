@@ -17,6 +17,23 @@ struct LogState {
 LogState logState;
 
 constexpr std::string_view kFullLine = "log full";
+constexpr size_t kStampLength = 13;  // "HH:MM:SS.mmm "
+
+// How each line that tells of trouble begins, wherever in the plug-in it is written.
+constexpr std::string_view kTroubleStarts[] = {
+    "game build not recognised", "could not ", "line ", "and ", "binding file too large",
+    "fault caught ", "the plug-in's own path cannot", kFullLine,
+};
+
+bool IsStamp(std::string_view text) {
+    constexpr std::string_view kForm = "00:00:00.000 ";
+    if (text.size() < kForm.size()) return false;
+    for (size_t i = 0; i < kForm.size(); ++i) {
+        const bool digit = text[i] >= '0' && text[i] <= '9';
+        if (kForm[i] == '0' ? !digit : text[i] != kForm[i]) return false;
+    }
+    return true;
+}
 
 std::string TimeStamped(std::string_view text) {
     const uint32_t ms = Platform().localTimeOfDay();
@@ -58,6 +75,15 @@ void LogLine(std::string_view text) {
         return;
     }
     logState.written += line.size();
+}
+
+std::string_view LogLineText(std::string_view line) { return IsStamp(line) ? line.substr(kStampLength) : line; }
+
+bool ReportsTrouble(std::string_view line) {
+    const std::string_view text = LogLineText(line);
+    for (std::string_view start : kTroubleStarts)
+        if (text.starts_with(start)) return true;
+    return false;
 }
 
 std::string WindowsErrorText(uint32_t error) {

@@ -25,6 +25,14 @@ bool OpenPluginLog(const std::string& path);
 // and nothing more is written at this start.
 void LogLine(std::string_view text);
 
+// A line's text without its time stamp; a line without one as it is.
+std::string_view LogLineText(std::string_view line);
+
+// The line (with or without its time stamp) tells of trouble: something the
+// plug-in could not do, a line it skipped, a file too large, a fault caught,
+// another game build, or the log's end. dkcheck shows a player these.
+bool ReportsTrouble(std::string_view line);
+
 // "Windows error 5: Access is denied." for the error's number.
 std::string WindowsErrorText(uint32_t error);
 

@@ -1,5 +1,7 @@
 // What the plug-in tells its log as a player's start and play go: each line
 // as it is written, only when there is something to tell, never under the lock.
+#include <regex>
+
 #include "bindings/file_bytes.h"
 #include "core/plugin_start.h"
 #include "core/start_log.h"
@@ -11,6 +13,14 @@ namespace dk::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
+
+// The lines that dkcheck shows a player as trouble.
+Lines Troubles(const Lines& lines) {
+    Lines troubles;
+    for (const std::string& line : lines)
+        if (ReportsTrouble(line)) troubles.push_back(line);
+    return troubles;
+}
 
 class LogLinesTest : public CoreTest {
 protected:
@@ -74,6 +84,8 @@ TEST_F(LogLinesTest, FirstStartSaysWhoStartedWhereOnWhatAndWhen) {
     ControllerTick();
     EXPECT_EQ(LinesAfter(6), Lines{"keyboard layout 04090409, the game window's"});
 
+    EXPECT_EQ(Troubles(Logged()), Lines{});
+
     // Play and a page with nothing to tell: not a byte more.
     const std::vector<std::string> before = Logged();
     for (int i = 0; i < 100; ++i) TickAt(windows->now + 50);
@@ -89,6 +101,7 @@ TEST_F(LogLinesTest, AnUnknownBuildIsTheLastLine) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], "game build not recognised: the fake game is another build; "
                         "the plug-in leaves this game untouched");
+    EXPECT_EQ(Troubles(lines), Lines{lines[1]});
 }
 
 TEST_F(LogLinesTest, LateInitializeAndAFailedPinAreToldOnce) {
@@ -105,6 +118,7 @@ TEST_F(LogLinesTest, LateInitializeAndAFailedPinAreToldOnce) {
     EXPECT_EQ(lines[1], "could not keep the module loaded for good, so a loader that unloads it would end the "
                         "plug-in: Windows error 5: Input/output error");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "InitializeASI called"), 1);
+    EXPECT_EQ(Troubles(lines), Lines{lines[1]});
 }
 
 // The first 20 skipped lines of a read, then how many more; at start-up and
@@ -120,6 +134,7 @@ TEST_F(LogLinesTest, SkippedLinesOfEachRead) {
     EXPECT_EQ(lines[1], "line 4 skipped: key \"NOPE\" not recognised for 18 MOVE_BACKWARDS");
     EXPECT_EQ(lines[20], "line 23 skipped: key \"NOPE\" not recognised for 18 MOVE_BACKWARDS");
     EXPECT_EQ(lines[21], "and 5 more lines skipped");
+    EXPECT_EQ(Troubles(lines), Lines(lines.begin() + 1, lines.end()));
 
     Install(6000);
     ControllerTick();
@@ -150,6 +165,7 @@ TEST_F(LogLinesTest, BindingsResetsAndARunOfRefusedSaves) {
                      "could not save " + Ini() + " (trying again every second, then every ten): Windows error 32: " +
                          fake::kSharingViolationText,
                      "saved after 4 tries", "reset on the movement page: every binding back to its default"}));
+    EXPECT_EQ(Troubles(LinesAfter(count)), Lines{LinesAfter(count)[1]});
 }
 
 TEST_F(LogLinesTest, LayoutSwitchesAndAFileTooLargeOncePerStart) {
@@ -164,6 +180,7 @@ TEST_F(LogLinesTest, LayoutSwitchesAndAFileTooLargeOncePerStart) {
                                 " is neither read nor written over",
                             "pages installed, 1.0 s after start", "keyboard layout 04090409, the game window's",
                             "keyboard layout 040C040C, the game window's"}));
+    EXPECT_EQ(Troubles(lines), Lines{lines[0]});
 }
 
 // A log that cannot be created changes nothing else.

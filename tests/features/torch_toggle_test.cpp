@@ -297,6 +297,7 @@ TEST_F(TorchToggleTest, EachKindOfFaultIsLoggedOnce) {
     }
     ClosePluginLog();
     EXPECT_EQ(fake::LogLinesOf(logPath), expected);
+    for (const std::string& line : expected) EXPECT_TRUE(ReportsTrouble(line)) << line;
     std::remove(logPath.c_str());
 }
 

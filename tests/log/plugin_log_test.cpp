@@ -66,6 +66,7 @@ TEST_F(PluginLogTest, StopsWithLogFullWithinSixtyFourKibibytes) {
     EXPECT_EQ(bytes.size(), (kLogByteLimit - fullLine.size()) / lineSize * lineSize + fullLine.size());
     LogLine("after the end");
     EXPECT_EQ(Bytes(), bytes) << "nothing more at this start";
+    EXPECT_TRUE(ReportsTrouble(fullLine.substr(0, fullLine.size() - 2)));
 }
 
 TEST_F(PluginLogTest, ALogThatCannotBeCreatedStaysOffAndLeavesTheFileAsItWas) {

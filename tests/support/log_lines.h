@@ -5,25 +5,25 @@
 
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <string>
 #include <vector>
+
+#include "log/plugin_log.h"
 
 namespace dk::fake {
 
 inline std::vector<std::string> LogLinesOf(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    static const std::regex stamped(R"(^\d\d:\d\d:\d\d\.\d\d\d (.*)$)");
     std::vector<std::string> lines;
     for (size_t start = 0; start < bytes.size();) {
         const size_t end = bytes.find("\r\n", start);
         EXPECT_NE(end, std::string::npos) << "every line ends with CR LF";
         if (end == std::string::npos) break;
         const std::string line = bytes.substr(start, end - start);
-        std::smatch match;
-        EXPECT_TRUE(std::regex_match(line, match, stamped)) << line;
-        lines.push_back(match.size() > 1 ? match[1].str() : line);
+        const std::string_view text = LogLineText(line);
+        EXPECT_LT(text.size(), line.size()) << "a time stamp HH:MM:SS.mmm starts: " << line;
+        lines.emplace_back(text);
         start = end + 2;
     }
     return lines;

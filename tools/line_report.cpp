@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "key_labels.h"
 #include "keys/binding_tokens.h"
 
 namespace dk::check {
@@ -47,8 +48,9 @@ std::string IndexReadingNote(const BindingLine& line) {
 }
 
 std::string DescribeBound(const BindingLine& line) {
-    return Format("binds %d %s to %s (%d)%s", AsInt(line.index), ActionName(line.index),
-                  FormatKeyToken(line.code).c_str(), static_cast<int>(line.code), IndexReadingNote(line).c_str());
+    return Format("binds %d %s to %s%s (%d)%s", AsInt(line.index), ActionName(line.index),
+                  FormatKeyToken(line.code).c_str(), YourKeyNote(line.code).c_str(), static_cast<int>(line.code),
+                  IndexReadingNote(line).c_str());
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "binding_check.h"
 #include "bindings/file_bytes.h"
+#include "console_text.h"
 #include "file_argument.h"
 #include "key_labels.h"
 #include "keyboard_platform.h"
@@ -75,6 +76,7 @@ int RunCommandLine(std::vector<std::string> arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    dk::check::ShowUtf8InTheConsole();
     std::vector<std::string> arguments = dk::check::Utf8Arguments(argc, argv);
     bool usLabels = false;
     if (!dk::check::TakeLayoutOption(arguments, usLabels)) {

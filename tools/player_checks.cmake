@@ -13,7 +13,8 @@
 set(picture DuskvaleKeys-layout.svg)
 set(game ${WORK}/game)
 set(elsewhere ${WORK}/elsewhere)
-set(dropped "${WORK}/dropped keys")
+# Outside ASCII, as key labels may be: the console shows what dkcheck says of it as it is.
+set(dropped "${WORK}/dropped keys é")
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${game} ${elsewhere} ${dropped})
 get_filename_component(program_name ${PROGRAM} NAME)
@@ -147,9 +148,14 @@ run_in_terminal(${RUNNER} ${copy})
 expect("a double-click" ${checked} SAYS "keyboard layout 04090409" "Lines:" ${wait} DRAWN ${game}/${picture}
        NOT_DRAWN ${elsewhere}/${picture})
 run_in_terminal(${RUNNER} ${copy} ${windows_drop})
-expect("a drop" ${checked} SAYS "Lines:" ${wait} DRAWN "${dropped}/${picture}" NOT_DRAWN ${nowhere})
+expect("a drop" ${checked} SAYS "dropped keys é\\DuskvaleKeys.ini" "Lines:" ${wait} DRAWN "${dropped}/${picture}"
+       NOT_DRAWN ${nowhere})
 run_in_terminal(${RUNNER} cmd /c ${copy} ${windows_drop})
 expect("a file, from a prompt" ${checked} SAYS "Lines:" NOT_SAYS ${wait} NOT_DRAWN "${dropped}/${picture}")
+# From a prompt too, an error names a folder outside ASCII as it is.
+string(REPLACE "DuskvaleKeys.ini" "none.ini" windows_none "${windows_drop}")
+run_in_terminal(${RUNNER} cmd /c ${copy} ${windows_none})
+expect("no such file, from a prompt" 2 SAYS "cannot read ${windows_none}" NOT_SAYS ${wait})
 file(REMOVE ${game}/DuskvaleKeys.ini)
 run_in_terminal(${RUNNER} ${copy})
 expect("a double-click, no binding file" 2 SAYS ${none} ${wait} NOT_DRAWN ${nowhere})

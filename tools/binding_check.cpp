@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "binding_summary.h"
+#include "key_labels.h"
 #include "line_report.h"
 
 namespace dk::check {
@@ -39,13 +40,19 @@ std::string Summary(const Counts& counts) {
     return text;
 }
 
+// Which labels the notes beside the file's tokens come from; nothing with US labels.
+std::string KeyboardLine() {
+    const std::string layout = LayoutName();
+    return layout.empty() ? "" : "Your keyboard: " + layout + " (the file names keys as on a US keyboard)\n";
+}
+
 }  // namespace
 
 CheckReport CheckBindingFile(std::string_view fileBytes) {
     const std::vector<std::string> rawLines = SplitBindingLines(fileBytes);
     std::vector<BindingLine> lines;
     lines.reserve(rawLines.size());
-    std::string text = "Line by line:\n";
+    std::string text = KeyboardLine() + "Line by line:\n";
     Counts counts;
     for (size_t i = 0; i < rawLines.size(); ++i) {
         lines.push_back(ReadBindingLine(rawLines[i]));

@@ -14,7 +14,8 @@ struct CheckReport {
     int exitCode;
 };
 
-// Splits and reads the bytes exactly as the plug-in's loader does.
+// Splits and reads the bytes exactly as the plug-in's loader does. Where the
+// player's key has another label than the file's token, the label follows it.
 CheckReport CheckBindingFile(std::string_view fileBytes);
 
 }  // namespace dk::check

@@ -1,14 +1,18 @@
 #include "binding_summary.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 
 #include "kept_byte.h"
+#include "key_labels.h"
 #include "keys/binding_tokens.h"
 
 namespace dk::check {
 
 namespace {
+
+constexpr size_t kKeyColumn = 12;
 
 bool SharesKey(const ActionResult& a, const ActionResult& b) {
     return a.setByFile && b.setByFile && a.index != b.index && KeptByte(a.code) != 0 &&
@@ -33,15 +37,33 @@ std::string TruncationNote(KeyCode code) {
     return note;
 }
 
-std::string DescribeRow(const ActionResult& result, const ActionResults& results) {
+// The token, and the player's label where it differs.
+std::string KeyText(const ActionResult& result) { return FormatKeyToken(result.code) + YourKeyNote(result.code); }
+
+// Characters, not bytes: a label may be a letter such as "Ù".
+size_t Characters(const std::string& text) {
+    size_t count = 0;
+    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 1;
+    return count;
+}
+
+// As wide as the widest key, so that labels beside tokens keep the columns straight.
+size_t KeyColumnWidth(const ActionResults& results) {
+    size_t width = kKeyColumn;
+    for (const ActionResult& result : results) {
+        if (result.setByFile) width = std::max(width, Characters(KeyText(result)));
+    }
+    return width;
+}
+
+std::string DescribeRow(const ActionResult& result, const ActionResults& results, size_t keyColumn) {
     char head[96];
     std::snprintf(head, sizeof head, "%4d %-18s ", static_cast<int>(result.index), ActionName(result.index));
-    if (!result.setByFile) return std::string(head) + "--           not set by the file (the game keeps its own)\n";
-    char where[32];
-    std::snprintf(where, sizeof where, "line %zu", result.lineNumber);
-    char token[48];
-    std::snprintf(token, sizeof token, "%-12s ", FormatKeyToken(result.code).c_str());
-    return head + std::string(token) + where + TruncationNote(result.code) + SharedWith(result, results) + "\n";
+    const std::string key = result.setByFile ? KeyText(result) : "--";
+    const std::string column = key + std::string(keyColumn + 1 - Characters(key), ' ');
+    if (!result.setByFile) return head + column + "not set by the file (the game keeps its own)\n";
+    return head + column + "line " + std::to_string(result.lineNumber) + TruncationNote(result.code) +
+           SharedWith(result, results) + "\n";
 }
 
 }  // namespace
@@ -61,7 +83,8 @@ ActionResults ResultingBindings(const std::vector<BindingLine>& lines) {
 
 std::string DescribeBindings(const ActionResults& results) {
     std::string text;
-    for (const ActionResult& result : results) text += DescribeRow(result, results);
+    const size_t keyColumn = KeyColumnWidth(results);
+    for (const ActionResult& result : results) text += DescribeRow(result, results, keyColumn);
     return text;
 }
 

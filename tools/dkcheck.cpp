@@ -6,7 +6,10 @@
 
 #include "binding_check.h"
 #include "bindings/file_bytes.h"
+#include "console_text.h"
 #include "file_argument.h"
+#include "key_labels.h"
+#include "keyboard_platform.h"
 #include "layout_command.h"
 #include "player_run.h"
 #include "program_surroundings.h"
@@ -14,10 +17,10 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: dkcheck\n"
-    "       dkcheck FILE\n"
-    "       dkcheck --svg OUT.svg FILE\n"
-    "       dkcheck --svg OUT.svg --defaults\n"
+    "usage: dkcheck [--layout us]\n"
+    "       dkcheck [--layout us] FILE\n"
+    "       dkcheck [--layout us] --svg OUT.svg FILE\n"
+    "       dkcheck [--layout us] --svg OUT.svg --defaults\n"
     "Reads a binding file the way the plug-in does and prints what each line binds\n"
     "or why it is skipped, then the binding of every mappable action.\n"
     "With --svg, draws those bindings on a keyboard and a mouse into OUT.svg\n"
@@ -25,6 +28,10 @@ constexpr const char* kUsage =
     "--defaults the plug-in's default layout.\n"
     "With no arguments, checks the binding file beside dkcheck and draws its\n"
     "picture there.\n"
+    "The file names keys as on a US keyboard. On Windows the report adds the\n"
+    "label of your key where your keyboard layout labels it otherwise (W (your\n"
+    "key Z) on a French keyboard), and the picture shows your labels; with\n"
+    "--layout us both use US labels, for a picture to share with anyone.\n"
     "Exit status: 0 all lines usable, 1 some line other than a comment or blank\n"
     "was skipped, 2 the file could not be read or the picture not written.\n";
 
@@ -33,7 +40,7 @@ int RunCommandLine(std::vector<std::string> arguments) {
         std::fputs(kUsage, stdout);
         return dk::check::kExitClean;
     }
-    const bool drawing = arguments.size() == 4 && arguments[1] == "--svg";
+    const bool drawing = arguments.size() == 4 && arguments[1] == dk::check::kSvgOption;
     std::string svgPath;
     if (drawing) {
         svgPath = arguments[2];
@@ -69,7 +76,16 @@ int RunCommandLine(std::vector<std::string> arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> arguments = dk::check::Utf8Arguments(argc, argv);
+    dk::check::ShowUtf8InTheConsole();
+    std::vector<std::string> arguments = dk::check::Utf8Arguments(argc, argv);
+    bool usLabels = false;
+    if (!dk::check::TakeLayoutOption(arguments, usLabels)) {
+        std::fputs("dkcheck: --layout takes \"us\" only: US labels (without it, your keyboard's labels)\n", stderr);
+        std::fputs(kUsage, stderr);
+        return dk::check::kExitUnreadable;
+    }
+    dk::check::InstallKeyboardPlatform();
+    dk::check::LabelKeys(usLabels);
     const dk::check::PlayerRun player =
         dk::check::PlanPlayerRun(arguments, dk::check::HasConsoleOfItsOwn(), dk::check::ProgramPath());
     const int status = player.applies ? dk::check::RunForPlayer(player, RunCommandLine) : RunCommandLine(arguments);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "action_labels.h"
+#include "key_labels.h"
 #include "svg_markup.h"
 
 namespace dk::check {
@@ -189,9 +190,14 @@ std::string SharedBadge(const Box& outline, size_t count) {
 
 }  // namespace
 
+std::string ShownLegend(const KeyPlace& place) {
+    const std::string label = PlayerLabel(place.code);
+    return label.empty() ? place.legend : label;
+}
+
 std::string PlaceName(const KeyPlace& place) {
     if (place.code < 0) return std::string("Mouse ") + place.legend;
-    return std::string(place.legend) + " (" + std::to_string(place.code) + ")";
+    return ShownLegend(place) + " (" + std::to_string(place.code) + ")";
 }
 
 KeyDrawing DrawPlace(const KeyPlace& place, const std::vector<DrawnAction>& actions, bool markDefaults,
@@ -203,7 +209,7 @@ KeyDrawing DrawPlace(const KeyPlace& place, const std::vector<DrawnAction>& acti
     drawing.markup += svg::Title(Tooltip(place, actions));
     drawing.markup += place.shape == PlaceShape::IsoEnter ? IsoEnterOutline(outline)
                                                           : svg::Rect(outline.x, outline.y, outline.w, outline.h, radius, "cap");
-    drawing.markup += svg::Text(outline.x + kPadding, outline.y + kLegendBaseline, "legend", place.legend);
+    drawing.markup += svg::Text(outline.x + kPadding, outline.y + kLegendBaseline, "legend", ShownLegend(place));
     if (actions.size() > 1) drawing.markup += SharedBadge(outline, actions.size());
     const KeyDrawing labels = DrawLabels(LabelArea(place, outline), actions, markDefaults);
     drawing.markup += labels.markup + svg::GroupClose();

@@ -22,7 +22,11 @@ struct KeyDrawing {
 KeyDrawing DrawPlace(const KeyPlace& place, const std::vector<DrawnAction>& actions, bool markDefaults,
                      int originX, int originY);
 
-// "Ctrl (157)": the keycap with the code that names the key.
+// What the player's keycap says: its label on the player's keyboard where
+// that differs from a US keyboard's (key_labels.h), else the US one.
+std::string ShownLegend(const KeyPlace& place);
+
+// "Ctrl (157)", "Z (17)": the shown keycap with the code that names the key.
 std::string PlaceName(const KeyPlace& place);
 
 }  // namespace dk::check

@@ -17,7 +17,7 @@ enum class PlaceShape : uint8_t {
 
 struct KeyPlace {
     KeyCode code;        // DirectInput scan code or mouse code; NONE for a button that cannot be bound
-    const char* legend;  // what the keycap says
+    const char* legend;  // what the keycap says on a US keyboard
     int16_t x, y, w, h;  // quarters of a key width
     PlaceShape shape;
 };

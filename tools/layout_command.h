@@ -5,6 +5,7 @@
 
 namespace dk::check {
 
+inline constexpr const char* kSvgOption = "--svg";
 inline constexpr const char* kDefaultsOption = "--defaults";
 
 // Exit status as for the line-by-line check: 0, or 1 when a line of the file

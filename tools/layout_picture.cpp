@@ -129,7 +129,8 @@ std::string LayoutPicture(const DrawnLayout& layout) {
                        svg::Text(kMargin, 64, "subtitle", Subheading(layout)) + drawing.markup +
                        Legend(layout, kDrawingBottom + 20);
     int y = kDrawingBottom + 20 + 24;
-    body += Notes({UnboundNote(layout), UnplacedNote(layout), CrowdedNote(layout, drawing.crowdedBytes)}, y);
+    body += Notes({UnboundNote(layout), UnplacedNote(layout), CrowdedNote(layout, drawing.crowdedBytes),
+                   KeyLabelsNote()}, y);
     const int height = y + kMargin;
     return svg::Open(kWidth, height, Heading(layout), kStyle) + svg::Rect(0, 0, kWidth, height, 0, "page") + body +
            svg::Close();

@@ -1,5 +1,6 @@
 #include "line_report.h"
 
+#include "key_labels.h"
 #include "keys/binding_tokens.h"
 
 namespace dk::check {
@@ -16,8 +17,9 @@ std::string IndexReadingNote(const BindingLine& line) {
 }
 
 std::string DescribeBound(const BindingLine& line) {
-    return FormatText("binds %d %s to %s (%d)%s", AsInt(line.index), ActionName(line.index),
-                  FormatKeyToken(line.code).c_str(), static_cast<int>(line.code), IndexReadingNote(line).c_str());
+    return FormatText("binds %d %s to %s%s (%d)%s", AsInt(line.index), ActionName(line.index),
+                      FormatKeyToken(line.code).c_str(), YourKeyNote(line.code).c_str(), static_cast<int>(line.code),
+                      IndexReadingNote(line).c_str());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "action_labels.h"
 #include "kept_byte.h"
 #include "key_drawing.h"
+#include "key_labels.h"
 #include "key_places.h"
 #include "keys/binding_tokens.h"
 
@@ -100,6 +101,18 @@ NoteSection CrowdedNote(const DrawnLayout& layout, const std::vector<uint8_t>& c
         }
     }
     if (!note.lines.empty()) note.heading = "Keys too full to read at a glance:";
+    return note;
+}
+
+NoteSection KeyLabelsNote() {
+    NoteSection note{"labels", "", {}};
+    for (const KeyPlace& place : KeyPlaces()) {
+        if (PlayerLabel(place.code).empty()) continue;
+        note.heading = "Keys labelled as on your keyboard (" + LayoutName() + "):";
+        note.lines = {"The binding file names each key by the label a US keyboard has in its place.",
+                      "For US labels, to share with players of any keyboard: dkcheck --layout us --svg OUT.svg FILE"};
+        break;
+    }
     return note;
 }
 

@@ -23,5 +23,7 @@ NoteSection UnboundNote(const DrawnLayout& layout);
 NoteSection UnplacedNote(const DrawnLayout& layout);
 // Keys whose labels had to be drawn small, spelled out in full.
 NoteSection CrowdedNote(const DrawnLayout& layout, const std::vector<uint8_t>& crowdedBytes);
+// Whose keyboard the keycaps follow, where some differ from a US keyboard's.
+NoteSection KeyLabelsNote();
 
 }  // namespace dk::check

@@ -7,23 +7,28 @@
 # (script(1); Wine makes it the program's console, as Explorer's double-click
 # or drop does): it then ends with "Press Enter to close." and waits for the
 # Enter it is given; a dropped file's picture goes beside that file; from a
-# prompt (cmd) it neither waits nor draws.
+# prompt (cmd) it neither waits nor draws. With RUNNER, dkcheck.exe reports as
+# the native build does, after a line that names Wine's US keyboard layout,
+# and with --layout us exactly as the native build does.
 set(picture DuskvaleKeys-layout.svg)
 set(game ${WORK}/game)
 set(elsewhere ${WORK}/elsewhere)
-set(dropped "${WORK}/dropped keys")
+# Outside ASCII, as key labels may be: the console shows what dkcheck says of it as it is.
+set(dropped "${WORK}/dropped keys é")
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${game} ${elsewhere} ${dropped})
 get_filename_component(program_name ${PROGRAM} NAME)
 file(COPY ${PROGRAM} DESTINATION ${game})
 set(copy ${game}/${program_name})
 
-# Runs a command with its output taken, from `elsewhere`; sets status and said.
+# Runs a command with its output taken, from `elsewhere`; sets status, said
+# and printed (its standard output alone).
 function(run_by_script)
     execute_process(COMMAND ${ARGN} WORKING_DIRECTORY ${elsewhere} TIMEOUT 180
                     RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
     set(status ${result} PARENT_SCOPE)
     set(said "${out}${err}" PARENT_SCOPE)
+    set(printed "${out}" PARENT_SCOPE)
 endfunction()
 
 # The same in a terminal that presses Enter every second. script(1) ends only
@@ -88,6 +93,24 @@ function(expect how expected_status)
     file(REMOVE ${game}/${picture} ${dropped}/${picture} ${elsewhere}/${picture})
 endfunction()
 
+# The last run printed the native report, first the line of `layout` if given.
+function(expect_report how layout)
+    string(REPLACE "\r" "" report "${printed}")
+    if(layout)
+        string(FIND "${report}" "\n" end)
+        string(SUBSTRING "${report}" 0 ${end} first)
+        string(FIND "${first}" "${layout}" at)
+        if(at LESS 0)
+            message(FATAL_ERROR "${how}: the report does not begin with \"${layout}\":\n${printed}")
+        endif()
+        math(EXPR end "${end} + 1")
+        string(SUBSTRING "${report}" ${end} -1 report)
+    endif()
+    if(NOT report STREQUAL native_report)
+        message(FATAL_ERROR "${how}: not the native report:\n${printed}\nnative:\n${native_report}")
+    endif()
+endfunction()
+
 set(wait "Press Enter to close.")
 set(none "There is no DuskvaleKeys.ini")
 set(nowhere ${game}/${picture} ${elsewhere}/${picture})
@@ -99,13 +122,21 @@ expect("no arguments, no binding file, by a script" 2 SAYS ${none} NOT_SAYS ${wa
 file(COPY_FILE ${SAMPLE} ${game}/DuskvaleKeys.ini)
 file(COPY_FILE ${SAMPLE} "${dropped}/DuskvaleKeys.ini")
 execute_process(COMMAND ${NATIVE} --svg ${WORK}/expected.svg ${game}/DuskvaleKeys.ini OUTPUT_QUIET)
-execute_process(COMMAND ${NATIVE} ${game}/DuskvaleKeys.ini RESULT_VARIABLE checked OUTPUT_QUIET)
+execute_process(COMMAND ${NATIVE} ${game}/DuskvaleKeys.ini RESULT_VARIABLE checked OUTPUT_VARIABLE native_report)
 
 run_by_script(${RUNNER} ${copy})
 expect("no arguments, by a script" ${checked} SAYS "Lines:" NOT_SAYS ${wait} DRAWN ${game}/${picture}
        NOT_DRAWN ${elsewhere}/${picture})
 run_by_script(${RUNNER} ${copy} "${dropped}/DuskvaleKeys.ini")
 expect("a file, by a script" ${checked} SAYS "Lines:" NOT_SAYS ${wait} NOT_DRAWN "${dropped}/${picture}")
+if(RUNNER)
+    # dkcheck.exe names keys as the layout of its own thread labels them;
+    # Wine here has only the US one, whose labels are the file's own.
+    expect_report("a file, by a script" "keyboard layout 04090409")
+    run_by_script(${RUNNER} ${copy} --layout us "${dropped}/DuskvaleKeys.ini")
+    expect("--layout us, by a script" ${checked} NOT_DRAWN "${dropped}/${picture}")
+    expect_report("--layout us, by a script" "")
+endif()
 
 if(NOT TERMINAL)
     return()
@@ -114,11 +145,17 @@ endif()
 string(REPLACE "/" "\\" windows_drop "Z:${dropped}/DuskvaleKeys.ini")
 
 run_in_terminal(${RUNNER} ${copy})
-expect("a double-click" ${checked} SAYS "Lines:" ${wait} DRAWN ${game}/${picture} NOT_DRAWN ${elsewhere}/${picture})
+expect("a double-click" ${checked} SAYS "keyboard layout 04090409" "Lines:" ${wait} DRAWN ${game}/${picture}
+       NOT_DRAWN ${elsewhere}/${picture})
 run_in_terminal(${RUNNER} ${copy} ${windows_drop})
-expect("a drop" ${checked} SAYS "Lines:" ${wait} DRAWN "${dropped}/${picture}" NOT_DRAWN ${nowhere})
+expect("a drop" ${checked} SAYS "dropped keys é\\DuskvaleKeys.ini" "Lines:" ${wait} DRAWN "${dropped}/${picture}"
+       NOT_DRAWN ${nowhere})
 run_in_terminal(${RUNNER} cmd /c ${copy} ${windows_drop})
 expect("a file, from a prompt" ${checked} SAYS "Lines:" NOT_SAYS ${wait} NOT_DRAWN "${dropped}/${picture}")
+# From a prompt too, an error names a folder outside ASCII as it is.
+string(REPLACE "DuskvaleKeys.ini" "none.ini" windows_none "${windows_drop}")
+run_in_terminal(${RUNNER} cmd /c ${copy} ${windows_none})
+expect("no such file, from a prompt" 2 SAYS "cannot read ${windows_none}" NOT_SAYS ${wait})
 file(REMOVE ${game}/DuskvaleKeys.ini)
 run_in_terminal(${RUNNER} ${copy})
 expect("a double-click, no binding file" 2 SAYS ${none} ${wait} NOT_DRAWN ${nowhere})

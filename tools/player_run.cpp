@@ -84,6 +84,9 @@ int RunForPlayer(const PlayerRun& run, CommandLine runCommandLine) {
 }
 
 void WaitForEnter() {
+    // What the run said, then its errors (held back in a console: console_text.h).
+    std::fflush(stdout);
+    std::fflush(stderr);
     std::fputs("\nPress Enter to close.\n", stdout);
     std::fflush(stdout);
     int c;

@@ -127,6 +127,8 @@ bool PolledVirtualKey(KeyCode code, int& virtualKey) {
     return KeyCodeToVirtualKey(code, virtualKey);
 }
 
+KeyboardLayout LayoutInForce() { return state.inForce != nullptr ? state.inForce->layout : 0; }
+
 void ResetKeyboardLayout() {
     state.inForce = nullptr;
     state.gameLayoutSeen = false;

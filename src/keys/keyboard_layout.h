@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "keys/key_code.h"
+#include "platform/platform.h"
 
 namespace dk {
 
@@ -23,6 +24,9 @@ KeyCode CapturedKeyCode(int virtualKey);
 // The virtual key to poll for a code: at a character place the key the layout
 // puts there, else the fixed table's. On failure `virtualKey` is untouched.
 bool PolledVirtualKey(KeyCode code, int& virtualKey);
+
+// The layout whose names are shown; 0 while none is (the fixed names).
+KeyboardLayout LayoutInForce();
 
 // Back to no layout known to be in force, fixed names shown. Layouts already
 // read are kept, as names handed out must stay valid. For tests.

@@ -6,7 +6,11 @@
 
 #include "binding_check.h"
 #include "binding_summary.h"
+#include "key_labels.h"
+#include "keys/binding_tokens.h"
+#include "keys/keyboard_layout.h"
 #include "line_report.h"
+#include "support/fake_platform.h"
 
 namespace dk::check {
 namespace {
@@ -109,6 +113,74 @@ TEST(BindingCheck, NumbersLinesAsTheEditorShowsThem) {
     EXPECT_NE(report.text.find("    2  binds 17 MOVE_FORWARD to W (17)\n"), std::string::npos);
     EXPECT_NE(report.text.find("    3  skipped: index \"60\""), std::string::npos);
     EXPECT_NE(report.text.find("Lines: 1 bound, 1 comment or blank, 1 skipped\n"), std::string::npos);
+}
+
+// The plug-in's default layout, as a binding file.
+std::string DefaultLayoutFile() {
+    std::string file;
+    for (const CatalogueEntry& entry : ActionCatalogue) {
+        file += std::to_string(entry.index) + "=" + FormatKeyToken(entry.defaultCode) + "\n";
+    }
+    return file;
+}
+
+class KeyLabelsReport : public ::testing::Test {
+protected:
+    void SetUp() override {
+        windows = &fake::InstallFakePlatform();
+        ResetKeyboardLayout();
+    }
+    void TearDown() override { ResetKeyboardLayout(); }
+
+    // As dkcheck does on the player's keyboard.
+    void Follow(KeyboardLayout layout) {
+        windows->ownLayout = layout;
+        LabelKeys(false);
+    }
+
+    fake::FakePlatformState* windows = nullptr;
+};
+
+struct LabelCase {
+    KeyboardLayout layout;
+    std::string file;
+    std::vector<std::string> says;
+};
+
+TEST_F(KeyLabelsReport, ThePlayersLabelFollowsTheTokenWhereTheyDiffer) {
+    const LabelCase cases[] = {
+        {fake::kAzertyLayout, DefaultLayoutFile(),
+         {"Your keyboard: keyboard layout 040C040C", "binds 17 MOVE_FORWARD to W (your key Z) (17)\n",
+          "binds 19 MOVE_LEFT_STRAFE to A (your key Q) (30)\n", "binds 24 MENU to ESCAPE (1)\n",
+          "  17 MOVE_FORWARD       W (your key Z) line 12\n", "  19 MOVE_LEFT_STRAFE   A (your key Q) line 14\n",
+          "  24 MENU               ESCAPE         line 18\n"}},
+        {fake::kAzertyLayout, "40=APOSTROPHE\n12=MINUS\n12=286\n",
+         {"to APOSTROPHE (your key \xC3\x99) (40)", "to MINUS (your key )) (12)",
+          "  12 GRAPPLE            286 (your key Q)        line 3  (the game keeps only byte 0x1E)\n",
+          "  40 INVENTORY_SLOT_2   APOSTROPHE (your key \xC3\x99) line 1\n"}},
+        {fake::kQwertzLayout, "17=Y\n18=Z\n19=W\n",
+         {"Your keyboard: keyboard layout 04070407", "binds 17 MOVE_FORWARD to Y (your key Z) (21)",
+          "binds 18 MOVE_BACKWARDS to Z (your key Y) (44)", "binds 19 MOVE_LEFT_STRAFE to W (17)\n"}},
+    };
+    for (const LabelCase& c : cases) {
+        Follow(c.layout);
+        const std::string text = CheckBindingFile(c.file).text;
+        for (const std::string& said : c.says) EXPECT_NE(text.find(said), std::string::npos) << said << "\n" << text;
+    }
+}
+
+// On a US keyboard, the report of today with the line of the layout first.
+TEST_F(KeyLabelsReport, UsIsTheReportOfUsLabelsWithTheLayoutLine) {
+    for (const std::string& file : {DefaultLayoutFile(), std::string("12=MINUS\n40=APOSTROPHE\n86=OEM_102\n6=W\n")}) {
+        ResetKeyboardLayout();
+        const CheckReport usLabels = CheckBindingFile(file);
+        Follow(fake::kUsLayout);
+        const CheckReport report = CheckBindingFile(file);
+        const size_t lineEnd = report.text.find('\n') + 1;
+        EXPECT_NE(report.text.substr(0, lineEnd).find("keyboard layout 04090409"), std::string::npos);
+        EXPECT_EQ(report.text.substr(lineEnd), usLabels.text);
+        EXPECT_EQ(report.exitCode, usLabels.exitCode);
+    }
 }
 
 }  // namespace

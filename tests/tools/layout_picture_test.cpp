@@ -14,8 +14,11 @@
 #include "action_labels.h"
 #include "drawn_layout.h"
 #include "kept_byte.h"
+#include "key_labels.h"
+#include "keys/keyboard_layout.h"
 #include "layout_picture.h"
 #include "output_file.h"
+#include "support/fake_platform.h"
 
 namespace dk::check {
 namespace {
@@ -24,6 +27,7 @@ namespace {
 struct Picture {
     std::map<std::string, std::vector<std::string>> labelsByKey;  // "key-57" -> {"Use", "Climb", ...}
     std::map<std::string, std::string> classByKey;
+    std::map<std::string, std::string> legendByKey;  // "key-17" -> "W": what the keycap says
     std::map<std::string, std::string> notes;  // group id under the drawing -> all its text
     std::set<std::string> elementNames;
     std::string title;
@@ -80,11 +84,14 @@ Picture Parse(const std::string& svg) {
     for (xmlNodePtr key : Select(context.get(), "//s:g[starts-with(@id, 'key-')]")) {
         const std::string id = Attribute(key, "id");
         picture.classByKey[id] = Attribute(key, "class");
+        for (xmlNodePtr legend : Select(context.get(), "s:text[@class='legend']", key)) {
+            picture.legendByKey[id] = Content(legend);
+        }
         for (xmlNodePtr label : Select(context.get(), "s:text[contains(@class, 'act')]", key)) {
             picture.labelsByKey[id].push_back(Content(label));
         }
     }
-    for (xmlNodePtr note : Select(context.get(), "//s:g[@id='unbound' or @id='unplaced' or @id='crowded']")) {
+    for (xmlNodePtr note : Select(context.get(), "//s:g[@id='unbound' or @id='unplaced' or @id='crowded' or @id='labels']")) {
         picture.notes[Attribute(note, "id")] = Content(note);
     }
     for (xmlNodePtr title : Select(context.get(), "/s:svg/s:title")) picture.title = Content(title);
@@ -207,6 +214,95 @@ TEST(LayoutPicture, EveryActionHasItsOwnShortLabel) {
     for (const CatalogueEntry& entry : ActionCatalogue) {
         EXPECT_STRNE(ActionLabel(entry.index), entry.name) << entry.name;
         EXPECT_TRUE(labels.insert(ActionLabel(entry.index)).second) << ActionLabel(entry.index);
+    }
+}
+
+class KeyLabelsPicture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        windows = &fake::InstallFakePlatform();
+        ResetKeyboardLayout();
+    }
+    void TearDown() override { ResetKeyboardLayout(); }
+
+    // As dkcheck does on the player's keyboard.
+    void Follow(KeyboardLayout layout) {
+        windows->ownLayout = layout;
+        LabelKeys(false);
+    }
+
+    fake::FakePlatformState* windows = nullptr;
+};
+
+struct LegendCase {
+    KeyboardLayout layout;
+    const char* layoutName;
+    std::vector<std::pair<KeyCode, std::string>> legends;
+    const char* tooltip;
+};
+
+TEST_F(KeyLabelsPicture, KeysCarryThePlayersLabelsAndSayWhose) {
+    const LegendCase cases[] = {
+        {fake::kAzertyLayout, "keyboard layout 040C040C",
+         {{17, "Z"}, {30, "Q"}, {16, "A"}, {44, "W"}, {40, "\xC3\x99"}, {86, "<"}, {31, "S"}, {1, "Esc"}, {28, "Enter"}},
+         "<title>Z (17): 17 MOVE_FORWARD</title>"},
+        {fake::kQwertzLayout, "keyboard layout 04070407",
+         {{21, "Z"}, {44, "Y"}, {17, "W"}, {12, "\xC3\x9F"}, {43, "#"}, {57, "Space"}},
+         "<title>W (17): 17 MOVE_FORWARD</title>"},
+    };
+    for (const LegendCase& c : cases) {
+        Follow(c.layout);
+        const std::string svg = LayoutPicture(DefaultLayout());
+        const Picture picture = Parse(svg);
+        for (const auto& [code, legend] : c.legends) EXPECT_EQ(picture.legendByKey.at(KeyId(code)), legend) << code;
+        EXPECT_NE(svg.find(c.tooltip), std::string::npos) << c.layoutName;
+        EXPECT_NE(Note(picture, "labels").find(c.layoutName), std::string::npos) << c.layoutName;
+        EXPECT_NE(Note(picture, "labels").find("--layout us"), std::string::npos) << c.layoutName;
+    }
+}
+
+// A US keyboard, and --layout us on any keyboard, draw the picture of US
+// labels byte for byte: the one the release carries.
+TEST_F(KeyLabelsPicture, UsKeyboardAndLayoutUsDrawTheUsPicture) {
+    const DrawnLayout fromFile = LayoutFromFile(ResultingBindings(Read({"17=MINUS", "18=Z"})), "keys.ini");
+    const std::string usDefault = LayoutPicture(DefaultLayout());
+    const std::string usFile = LayoutPicture(fromFile);
+    Follow(fake::kUsLayout);
+    EXPECT_EQ(LayoutPicture(DefaultLayout()), usDefault);
+    EXPECT_EQ(LayoutPicture(fromFile), usFile);
+
+    ResetKeyboardLayout();
+    windows->ownLayout = fake::kAzertyLayout;
+    std::vector<std::string> arguments = {"dkcheck", "--layout", "us", "--svg", "out.svg", "--defaults"};
+    bool usLabels = false;
+    ASSERT_TRUE(TakeLayoutOption(arguments, usLabels));
+    EXPECT_TRUE(usLabels);
+    EXPECT_EQ(arguments, (std::vector<std::string>{"dkcheck", "--svg", "out.svg", "--defaults"}));
+    LabelKeys(usLabels);
+    EXPECT_EQ(LayoutPicture(DefaultLayout()), usDefault);
+    EXPECT_EQ(LayoutPicture(fromFile), usFile);
+}
+
+TEST(LayoutOption, TakesOnlyUsAndLeavesThePicturesName) {
+    struct Case {
+        std::vector<std::string> arguments;
+        bool accepted, usLabels;
+        std::vector<std::string> left;
+    };
+    const Case cases[] = {
+        {{"dkcheck", "keys.ini", "--layout", "us"}, true, true, {"dkcheck", "keys.ini"}},
+        {{"dkcheck", "--svg", "--layout", "keys.ini"}, true, false, {"dkcheck", "--svg", "--layout", "keys.ini"}},
+        {{"dkcheck", "keys.ini"}, true, false, {"dkcheck", "keys.ini"}},
+        {{"dkcheck", "--layout", "fr", "keys.ini"}, false, false, {}},
+        {{"dkcheck", "keys.ini", "--layout"}, false, false, {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> arguments = c.arguments;
+        bool usLabels = true;
+        EXPECT_EQ(TakeLayoutOption(arguments, usLabels), c.accepted) << c.arguments[1];
+        if (!c.accepted) continue;
+        EXPECT_EQ(usLabels, c.usLabels) << c.arguments[1];
+        EXPECT_EQ(arguments, c.left) << c.arguments[1];
     }
 }
 

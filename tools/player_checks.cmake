@@ -7,7 +7,9 @@
 # (script(1); Wine makes it the program's console, as Explorer's double-click
 # or drop does): it then ends with "Press Enter to close." and waits for the
 # Enter it is given; a dropped file's picture goes beside that file; from a
-# prompt (cmd) it neither waits nor draws. With RUNNER, dkcheck.exe reports as
+# prompt (cmd) it neither waits nor draws. A player run also shows the first
+# line and the lines of trouble of the plug-in's log beside the binding file,
+# binding file or not; `dkcheck FILE` does not. With RUNNER, dkcheck.exe reports as
 # the native build does, after a line that names Wine's US keyboard layout,
 # and with --layout us exactly as the native build does.
 set(picture DuskvaleKeys-layout.svg)
@@ -114,9 +116,19 @@ endfunction()
 set(wait "Press Enter to close.")
 set(none "There is no DuskvaleKeys.ini")
 set(nowhere ${game}/${picture} ${elsewhere}/${picture})
+set(log_view "The plug-in's log of its last start")
 
+# Another game build: the plug-in wrote its log and no binding file.
+file(WRITE ${game}/DuskvaleKeys.log "10:00:00.000 DuskvaleKeys 1.0.0 started: Z:\\game\\DuskvaleKeys.asi\r\n"
+                                     "10:00:00.001 game build not recognised: the byte at 0x005602B3 is 0x0F\r\n")
 run_by_script(${RUNNER} ${copy})
-expect("no arguments, no binding file, by a script" 2 SAYS ${none} NOT_SAYS ${wait} NOT_DRAWN ${nowhere})
+expect("no arguments, no binding file, by a script" 2 SAYS ${none} ${log_view} "started: Z:\\game"
+       "game build not recognised" NOT_SAYS ${wait} NOT_DRAWN ${nowhere})
+file(WRITE ${game}/DuskvaleKeys.log "10:00:00.000 DuskvaleKeys 1.0.0 started: Z:\\game\\DuskvaleKeys.asi\r\n"
+                                     "10:00:00.001 game build recognised\r\n"
+                                     "10:00:00.002 line 5 skipped: no '=' in \"[Bindings]\"\r\n"
+                                     "10:00:01.000 pages installed, 1.0 s after start\r\n")
+set(log_trouble ${log_view} "started: Z:\\game" "line 5 skipped")
 
 # The sample's name is the binding file's, as the picture names its file.
 file(COPY_FILE ${SAMPLE} ${game}/DuskvaleKeys.ini)
@@ -125,10 +137,13 @@ execute_process(COMMAND ${NATIVE} --svg ${WORK}/expected.svg ${game}/DuskvaleKey
 execute_process(COMMAND ${NATIVE} ${game}/DuskvaleKeys.ini RESULT_VARIABLE checked OUTPUT_VARIABLE native_report)
 
 run_by_script(${RUNNER} ${copy})
-expect("no arguments, by a script" ${checked} SAYS "Lines:" NOT_SAYS ${wait} DRAWN ${game}/${picture}
+expect("no arguments, by a script" ${checked} SAYS "Lines:" ${log_trouble}
+       NOT_SAYS ${wait} "game build recognised" "pages installed" DRAWN ${game}/${picture}
        NOT_DRAWN ${elsewhere}/${picture})
+file(COPY_FILE ${game}/DuskvaleKeys.log "${dropped}/DuskvaleKeys.log")
 run_by_script(${RUNNER} ${copy} "${dropped}/DuskvaleKeys.ini")
-expect("a file, by a script" ${checked} SAYS "Lines:" NOT_SAYS ${wait} NOT_DRAWN "${dropped}/${picture}")
+expect("a file, by a script" ${checked} SAYS "Lines:" NOT_SAYS ${wait} ${log_view}
+       NOT_DRAWN "${dropped}/${picture}")
 if(RUNNER)
     # dkcheck.exe names keys as the layout of its own thread labels them;
     # Wine here has only the US one, whose labels are the file's own.
@@ -145,13 +160,13 @@ endif()
 string(REPLACE "/" "\\" windows_drop "Z:${dropped}/DuskvaleKeys.ini")
 
 run_in_terminal(${RUNNER} ${copy})
-expect("a double-click" ${checked} SAYS "keyboard layout 04090409" "Lines:" ${wait} DRAWN ${game}/${picture}
-       NOT_DRAWN ${elsewhere}/${picture})
+expect("a double-click" ${checked} SAYS "keyboard layout 04090409" "Lines:" ${log_trouble} ${wait}
+       DRAWN ${game}/${picture} NOT_DRAWN ${elsewhere}/${picture})
 run_in_terminal(${RUNNER} ${copy} ${windows_drop})
-expect("a drop" ${checked} SAYS "dropped keys é\\DuskvaleKeys.ini" "Lines:" ${wait} DRAWN "${dropped}/${picture}"
-       NOT_DRAWN ${nowhere})
+expect("a drop" ${checked} SAYS "dropped keys é\\DuskvaleKeys.ini" "Lines:" ${log_trouble} ${wait}
+       DRAWN "${dropped}/${picture}" NOT_DRAWN ${nowhere})
 run_in_terminal(${RUNNER} cmd /c ${copy} ${windows_drop})
-expect("a file, from a prompt" ${checked} SAYS "Lines:" NOT_SAYS ${wait} NOT_DRAWN "${dropped}/${picture}")
+expect("a file, from a prompt" ${checked} SAYS "Lines:" NOT_SAYS ${wait} ${log_view} NOT_DRAWN "${dropped}/${picture}")
 # From a prompt too, an error names a folder outside ASCII as it is.
 string(REPLACE "DuskvaleKeys.ini" "none.ini" windows_none "${windows_drop}")
 run_in_terminal(${RUNNER} cmd /c ${copy} ${windows_none})

@@ -7,6 +7,7 @@
 #include "bindings/file_bytes.h"
 #include "file_argument.h"
 #include "layout_command.h"
+#include "log_view.h"
 
 namespace dk::check {
 
@@ -50,6 +51,17 @@ int DrawBesideTheFile(const PlayerRun& run) {
     return kExitClean;
 }
 
+// The plug-in's own account of its last start, where it left one beside the
+// file: the answer to "did it load, and what went wrong?".
+void ShowPluginLog(const PlayerRun& run) {
+    const std::string path = LogBesideBindingFile(run.bindingPath);
+    if (IsFolder(path)) return;
+    std::FILE* file = OpenForReading(path);
+    std::string bytes;
+    if (file == nullptr || !ReadStreamBytes(file, bytes)) return;
+    std::printf("\n%s", LogView(bytes, path).c_str());
+}
+
 }  // namespace
 
 PlayerRun PlanPlayerRun(const std::vector<std::string>& arguments, bool ownConsole, const std::string& programPath) {
@@ -75,11 +87,15 @@ int RunForPlayer(const PlayerRun& run, CommandLine runCommandLine) {
                    stderr);
         return kExitUnreadable;
     }
-    if (run.besideProgram && IsMissing(run.bindingPath)) return SayNoBindingFile(run);
+    if (run.besideProgram && IsMissing(run.bindingPath)) {
+        const int status = SayNoBindingFile(run);
+        ShowPluginLog(run);
+        return status;
+    }
     std::printf("dkcheck: %s\n\n", run.bindingPath.c_str());
     const int checked = runCommandLine({"dkcheck", run.bindingPath});
-    if (checked == kExitUnreadable) return checked;
-    const int drawn = DrawBesideTheFile(run);
+    const int drawn = checked == kExitUnreadable ? checked : DrawBesideTheFile(run);
+    ShowPluginLog(run);
     return drawn == kExitClean ? checked : drawn;
 }
 

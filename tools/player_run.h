@@ -25,8 +25,10 @@ PlayerRun PlanPlayerRun(const std::vector<std::string>& arguments, bool ownConso
 // dkcheck's own command line, as main runs it.
 using CommandLine = int (*)(std::vector<std::string> arguments);
 
-// The check of `dkcheck FILE`, then the picture. Exit status as for the check;
-// 2 also when there is no file beside dkcheck or the picture cannot be written.
+// The check of `dkcheck FILE`, then the picture, then the first line and the
+// lines of trouble of the plug-in's log beside the file, if there is one.
+// Exit status as for the check; 2 also when there is no file beside dkcheck or
+// the picture cannot be written.
 int RunForPlayer(const PlayerRun& run, CommandLine runCommandLine);
 
 // "Press Enter to close.", then waits for Enter or the end of the input.

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "log_view.h"
 #include "player_run.h"
 
 namespace dk::check {
@@ -46,6 +47,35 @@ TEST(PlayerRun, DoubleClickAndDropCheckAndDrawBesideTheFileAndOnlyAWindowOfItsOw
         EXPECT_EQ(run.besideProgram, c.arguments.empty()) << label;
         EXPECT_EQ(run.waitForEnter, c.ownConsole) << label;
     }
+}
+
+// The log's first line and its lines of trouble, as the plug-in marks them; a
+// file by the log's name that holds anything else cannot move the cursor.
+TEST(PlayerRun, ShowsTheFirstLineAndTheTroubleOfThePluginsLog) {
+    const std::string heading = "The plug-in's log of its last start, C:\\G\\DuskvaleKeys.log:\n";
+    const struct {
+        const char* log;
+        const char* shown;
+    } cases[] = {
+        {"10:00:00.000 DuskvaleKeys 1.0.0 started: C:\\G\\\xD0\x98\xD0\xB3\xD1\x80\xD1\x8B\\DuskvaleKeys.asi\r\n"
+         "10:00:00.001 game build recognised\r\n"
+         "10:00:00.002 13 bindings read from C:\\G\\DuskvaleKeys.ini\r\n"
+         "10:00:00.002 line 5 skipped: no '=' in \"[Bindings]\"\r\n"
+         "10:00:01.000 pages installed, 1.0 s after start\r\n"
+         "10:00:09.000 could not save C:\\G\\DuskvaleKeys.ini (...): Windows error 5: Access is denied.\r\n"
+         "10:00:12.000 saved after 4 tries\r\n",
+         "  10:00:00.000 DuskvaleKeys 1.0.0 started: C:\\G\\\xD0\x98\xD0\xB3\xD1\x80\xD1\x8B\\DuskvaleKeys.asi\n"
+         "  10:00:00.002 line 5 skipped: no '=' in \"[Bindings]\"\n"
+         "  10:00:09.000 could not save C:\\G\\DuskvaleKeys.ini (...): Windows error 5: Access is denied.\n"},
+        {"10:00:00.000 DuskvaleKeys 1.0.0 started\r\n10:00:00.001 game build not recognised: x\r\n",
+         "  10:00:00.000 DuskvaleKeys 1.0.0 started\n  10:00:00.001 game build not recognised: x\n"},
+        {"10:00:00.000 DuskvaleKeys 1.0.0 started\r\n10:00:00.001 game build recognised\r\n",
+         "  10:00:00.000 DuskvaleKeys 1.0.0 started\n  (no trouble reported)\n"},
+        {"", "  (empty)\n"},
+        {"\x1B[2Jnot a log\n", "  \\x1B[2Jnot a log\n  (no trouble reported)\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(LogView(c.log, "C:\\G\\DuskvaleKeys.log"), heading + c.shown) << c.log;
+    EXPECT_EQ(LogBesideBindingFile("C:\\G\\DuskvaleKeys.ini"), "C:\\G\\DuskvaleKeys.log");
 }
 
 }  // namespace

@@ -179,7 +179,8 @@ int UnknownBuild(const RunContext& context) {
     const std::vector<std::string> lines = LogLines(session);
     Check(lines.size() == 2 && lines[0] == StartedLine(session) &&
               lines[1].rfind("game build not recognised: the byte at 0x005602B3 is 0x", 0) == 0,
-          "the log says so, and that is its last line" + (lines.size() > 1 ? " (\"" + lines[1] + "\")" : std::string()));
+          "the log says so, and that is its last line" +
+              (lines.size() > 1 ? " (\"" + lines[1] + "\")" : std::string()));
     Check(!FindPage("mymovementkeys") && !FindPage("myactionkeys"), "no custom page is registered");
     Check(FindItem(FindPage("controls"), "movementkeys") && FindItem(FindPage("controls"), "actionkeys"),
           "the controls page keeps its own links");

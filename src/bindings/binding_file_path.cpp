@@ -23,7 +23,9 @@ std::string FileBesideModule(const std::string& moduleFileName, const char* exte
     return directory + name + extension;
 }
 
-std::string ResolveBindingFilePath(const std::string& moduleFileName) { return FileBesideModule(moduleFileName, ".ini"); }
+std::string ResolveBindingFilePath(const std::string& moduleFileName) {
+    return FileBesideModule(moduleFileName, ".ini");
+}
 
 bool HaveBindingFilePath() {
     if (!bindingFilePath.empty()) return true;

@@ -6,6 +6,7 @@
 #include "bindings/binding_file.h"
 #include "bindings/binding_file_path.h"
 #include "bindings/binding_store.h"
+#include "bindings/file_bytes.h"
 #include "bindings/file_reading.h"
 #include "log/plugin_log.h"
 
@@ -117,8 +118,9 @@ void NoteFailedSave(uint32_t error) {
 void TellTooLargeOnce(uint64_t size) {
     if (watch.tooLargeTold) return;
     watch.tooLargeTold = true;
-    LogLine("binding file too large to read (" + std::to_string(size) + " bytes, more than 1 MiB): " +
-            bindingFilePath + " is neither read nor written over");
+    LogLine("binding file too large to read (" + std::to_string(size) + " bytes, more than " +
+            std::to_string(kLargestReadableFile >> 20) + " MiB): " + bindingFilePath +
+            " is neither read nor written over");
 }
 
 bool TakeUnseenHandEdits() {

@@ -40,7 +40,9 @@ std::string SkipReason(const BindingLine& line, std::string_view rawLine) {
         case LineOutcome::NotMappable:
             return FormatText("index %d is not a mappable action", AsInt(line.index));
         case LineOutcome::KeyNotRecognised:
-            if (line.valueText.empty()) return FormatText("no key given for %d %s", AsInt(line.index), ActionName(line.index));
+            if (line.valueText.empty()) {
+                return FormatText("no key given for %d %s", AsInt(line.index), ActionName(line.index));
+            }
             return FormatText("key \"%s\" not recognised for %d %s", PrintableText(line.valueText).c_str(),
                           AsInt(line.index), ActionName(line.index));
         default:

@@ -282,7 +282,8 @@ TEST_F(TorchToggleTest, EachKindOfFaultIsLoggedOnce) {
     } cases[] = {
         {[](fake::Faults& f) { f.readInventory = true; }, "reading the player's inventory pointer"},
         {[](fake::Faults& f) { f.readSlotWord[0] = true; }, "reading the inventory's current slot"},
-        {[](fake::Faults& f) { f.getInventoryItem = true; }, "in the game's inventory call, looking up the item of a slot"},
+        {[](fake::Faults& f) { f.getInventoryItem = true; },
+         "in the game's inventory call, looking up the item of a slot"},
         {[](fake::Faults& f) { f.readAttachment = true; }, "reading a weapon's attachment pointer"},
         {[](fake::Faults& f) { f.readTorchWord = true; }, "reading a weapon attachment's torch word"},
         {[](fake::Faults& f) { f.torchOn = true; }, "in the game's torch call, lighting a torch"},
@@ -293,7 +294,8 @@ TEST_F(TorchToggleTest, EachKindOfFaultIsLoggedOnce) {
         fake::FakeHost().faults = {};
         c.fault(fake::FakeHost().faults);
         for (int i = 0; i < 3; ++i) Press();
-        expected.push_back(std::string("fault caught ") + c.told + "; the torch toggle carries on (told once per start)");
+        expected.push_back(std::string("fault caught ") + c.told +
+                           "; the torch toggle carries on (told once per start)");
     }
     ClosePluginLog();
     EXPECT_EQ(fake::LogLinesOf(logPath), expected);

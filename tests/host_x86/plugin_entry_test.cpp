@@ -28,7 +28,9 @@ bool WaitForWorkerRuns(LONG runs) {
 // entry is called here as the Windows loader would call it.
 DK_TEST(EitherEntryStartsOneWorkerWithTheRealTables) {
     HINSTANCE self = GetModuleHandleA(nullptr);
-    for (DWORD reason : {DLL_THREAD_ATTACH, DLL_THREAD_DETACH, DLL_PROCESS_DETACH}) CHECK(DllMain(self, reason, nullptr));
+    for (DWORD reason : {DLL_THREAD_ATTACH, DLL_THREAD_DETACH, DLL_PROCESS_DETACH}) {
+        CHECK(DllMain(self, reason, nullptr));
+    }
     Sleep(100);
     CHECK(workerRecord.runs == 0);
     CHECK(StartedFrom() == StartEntry::None);

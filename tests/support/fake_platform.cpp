@@ -131,7 +131,11 @@ void SystemDescription(std::string& text) { text = state.systemDescription; }
 uint32_t LastError() { return state.lastError; }
 
 void ErrorMessage(uint32_t error, std::string& text) {
-    text = error == kSharingViolation ? kSharingViolationText : error == 0 ? "" : std::strerror(static_cast<int>(error));
+    if (error == 0) {
+        text.clear();
+    } else {
+        text = error == kSharingViolation ? kSharingViolationText : std::strerror(static_cast<int>(error));
+    }
 }
 
 const PlatformInterface table = {

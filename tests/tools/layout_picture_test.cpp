@@ -91,7 +91,8 @@ Picture Parse(const std::string& svg) {
             picture.labelsByKey[id].push_back(Content(label));
         }
     }
-    for (xmlNodePtr note : Select(context.get(), "//s:g[@id='unbound' or @id='unplaced' or @id='crowded' or @id='labels']")) {
+    const char* notes = "//s:g[@id='unbound' or @id='unplaced' or @id='crowded' or @id='labels']";
+    for (xmlNodePtr note : Select(context.get(), notes)) {
         picture.notes[Attribute(note, "id")] = Content(note);
     }
     for (xmlNodePtr title : Select(context.get(), "/s:svg/s:title")) picture.title = Content(title);
@@ -244,7 +245,8 @@ struct LegendCase {
 TEST_F(KeyLabelsPicture, KeysCarryThePlayersLabelsAndSayWhose) {
     const LegendCase cases[] = {
         {fake::kAzertyLayout, "keyboard layout 040C040C",
-         {{17, "Z"}, {30, "Q"}, {16, "A"}, {44, "W"}, {40, "\xC3\x99"}, {86, "<"}, {31, "S"}, {1, "Esc"}, {28, "Enter"}},
+         {{17, "Z"}, {30, "Q"}, {16, "A"}, {44, "W"}, {40, "\xC3\x99"}, {86, "<"}, {31, "S"}, {1, "Esc"},
+          {28, "Enter"}},
          "<title>Z (17): 17 MOVE_FORWARD</title>"},
         {fake::kQwertzLayout, "keyboard layout 04070407",
          {{21, "Z"}, {44, "Y"}, {17, "W"}, {12, "\xC3\x9F"}, {43, "#"}, {57, "Space"}},

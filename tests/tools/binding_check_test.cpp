@@ -7,6 +7,7 @@
 #include "binding_check.h"
 #include "binding_summary.h"
 #include "key_labels.h"
+#include "key_labels_test_env.h"
 #include "keys/binding_tokens.h"
 #include "keys/keyboard_layout.h"
 #include "line_report.h"
@@ -124,22 +125,7 @@ std::string DefaultLayoutFile() {
     return file;
 }
 
-class KeyLabelsReport : public ::testing::Test {
-protected:
-    void SetUp() override {
-        windows = &fake::InstallFakePlatform();
-        ResetKeyboardLayout();
-    }
-    void TearDown() override { ResetKeyboardLayout(); }
-
-    // As dkcheck does on the player's keyboard.
-    void Follow(KeyboardLayout layout) {
-        windows->ownLayout = layout;
-        LabelKeys(false);
-    }
-
-    fake::FakePlatformState* windows = nullptr;
-};
+class KeyLabelsReport : public KeyLabelsTest {};
 
 struct LabelCase {
     KeyboardLayout layout;

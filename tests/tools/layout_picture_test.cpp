@@ -15,6 +15,7 @@
 #include "drawn_layout.h"
 #include "kept_byte.h"
 #include "key_labels.h"
+#include "key_labels_test_env.h"
 #include "keys/keyboard_layout.h"
 #include "layout_picture.h"
 #include "output_file.h"
@@ -218,22 +219,7 @@ TEST(LayoutPicture, EveryActionHasItsOwnShortLabel) {
     }
 }
 
-class KeyLabelsPicture : public ::testing::Test {
-protected:
-    void SetUp() override {
-        windows = &fake::InstallFakePlatform();
-        ResetKeyboardLayout();
-    }
-    void TearDown() override { ResetKeyboardLayout(); }
-
-    // As dkcheck does on the player's keyboard.
-    void Follow(KeyboardLayout layout) {
-        windows->ownLayout = layout;
-        LabelKeys(false);
-    }
-
-    fake::FakePlatformState* windows = nullptr;
-};
+class KeyLabelsPicture : public KeyLabelsTest {};
 
 struct LegendCase {
     KeyboardLayout layout;
